@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian 12 packages that building, running and
+# testing the drill need: only those that are missing, without questions.
+# This is the project's one list of system packages.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev
+    # run: the window system plugins, audio through PulseAudio when present
+    qt6-qpa-plugins libqt6multimedia6 pulseaudio-utils
+    # fonts the layouts name, through fontconfig's aliases:
+    # Arial -> Liberation Sans, Bookman Old Style -> URW Bookman
+    fontconfig fonts-liberation fonts-urw-base35
+    # a virtual display for machines without one, and for looking at windows
+    xvfb xauth openbox x11vnc imagemagick xdotool
+    # tests: measuring the cue files, a real sound server with a null sink
+    sox pulseaudio
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The layouts' faces must really resolve to the metric-compatible substitutes.
+check_font() {
+    local got
+    got=$(fc-match -f '%{family[0]}' "$1")
+    if [ "$got" != "$2" ]; then
+        echo "fontconfig gives '$got' for '$1', expected '$2'" >&2
+        exit 1
+    fi
+}
+check_font "Arial" "Liberation Sans"
+check_font "Bookman Old Style" "URW Bookman"
