@@ -1,0 +1,43 @@
+#pragma once
+// The drill state: one instance for the whole run, shared by the exercise
+// window's handlers and read or written by the results and error report
+// windows. Values never assigned are modelled as empty (see OrEmpty).
+
+#include <array>
+#include <cstdint>
+
+#include "or_empty.h"
+#include "rules.h"
+#include "sentence_bank.h"
+
+namespace engine {
+
+struct DrillState {
+    SentenceBank bank;  // word table and code table
+    std::array<OrEmpty<int>, rules::kBankRows> sentenceUsed{};  // 1 once drawn
+    std::array<OrEmpty<int>, 21> errorTally{};  // wrong answers by error category
+
+    OrEmpty<int> currentSentence;
+    OrEmpty<int> currentWord;   // 1..word count, N+1 once the sentence is done
+    OrEmpty<int> expectedCode;  // code the current word must receive
+    OrEmpty<int> givenAnswer;   // 1..9, 10 or 11: the button last pressed
+    int lastSentence = 32;
+    int seriesLength = 20;
+    int answerCount = 0;
+    int errorCount = 0;
+    bool clockRunning = false;
+    OrEmpty<std::int64_t> clockStart;   // steady ms of the first press of VIA
+    OrEmpty<std::int64_t> seriesStart;  // steady ms when the series started
+    int bestTenths = rules::kInitialBestTenths;  // best series time, tenths of a second
+    int gradeLevel = 0;                          // grade of the last finished series
+
+    // How many times each grade was reached, capped at 10 (results window).
+    OrEmpty<int> occorreTally, sufficienteTally, buonoTally, distintoTally, ottimoTally;
+    OrEmpty<int> &tallyFor(int grade);
+
+    // The answer code of a word of the sentence on show.
+    int codeAt(int word) const { return bank.code(currentSentence.value(), word).value(); }
+    int wordCount() const { return bank.wordCount(currentSentence.value()); }
+};
+
+}  // namespace engine

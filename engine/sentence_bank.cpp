@@ -1,0 +1,51 @@
+#include "sentence_bank.h"
+
+#include <stdexcept>
+
+#include "sentence_source.h"
+
+namespace engine {
+
+void SentenceBank::check(int sentence, int position)
+{
+    if (sentence < 0 || sentence >= kRows || position < 0 || position >= kPositions)
+        throw std::out_of_range("sentence bank cell (" + std::to_string(sentence) + ", "
+                                + std::to_string(position) + ")");
+}
+
+std::string SentenceBank::word(int sentence, int position) const
+{
+    check(sentence, position);
+    return words_[sentence][position].value();
+}
+
+OrEmpty<std::int16_t> SentenceBank::code(int sentence, int position) const
+{
+    check(sentence, position);
+    return codes_[sentence][position];
+}
+
+void SentenceBank::setWord(int sentence, int position, std::string text)
+{
+    check(sentence, position);
+    words_[sentence][position] = std::move(text);
+}
+
+void SentenceBank::setCode(int sentence, int position, std::int16_t code)
+{
+    check(sentence, position);
+    codes_[sentence][position] = code;
+}
+
+void SentenceBank::fill()
+{
+    for (const SentenceSource &s : sentenceSources()) {
+        setCode(s.index, 0, s.count);
+        for (int p = 1; p <= kLastPosition; ++p) {
+            setWord(s.index, p, s.cells[p - 1].text);
+            setCode(s.index, p, s.cells[p - 1].code);
+        }
+    }
+}
+
+}  // namespace engine

@@ -1,0 +1,38 @@
+#pragma once
+// The word table and the code table: sentence 0..100 by position 0..22.
+// Position 0 of the code table holds the sentence's word count; positions
+// 1..count the answer codes; the rest are fillers with code 0.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "or_empty.h"
+
+namespace engine {
+
+class SentenceBank {
+public:
+    static constexpr int kRows = 101;      // sentences 0..100
+    static constexpr int kPositions = 23;  // positions 0..22
+    static constexpr int kLastPosition = 22;
+
+    // Reads check both bounds and throw std::out_of_range outside them.
+    std::string word(int sentence, int position) const;
+    OrEmpty<std::int16_t> code(int sentence, int position) const;
+    int wordCount(int sentence) const { return code(sentence, 0).value(); }
+
+    void setWord(int sentence, int position, std::string text);
+    void setCode(int sentence, int position, std::int16_t code);
+
+    // Fills the built-in sentences in index order: for each one the count
+    // cell, then positions 1..22, word before code.
+    void fill();
+
+private:
+    static void check(int sentence, int position);
+    std::array<std::array<OrEmpty<std::string>, kPositions>, kRows> words_{};
+    std::array<std::array<OrEmpty<std::int16_t>, kPositions>, kRows> codes_{};
+};
+
+}  // namespace engine
