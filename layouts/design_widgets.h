@@ -1,0 +1,88 @@
+#pragma once
+// The four kinds of control a layout table can hold, drawn as the design
+// describes them: labels that may size themselves to their caption, buttons
+// with a coloured face and wrapping caption, captioned frames, and shapes.
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include "control_spec.h"
+
+namespace layout {
+
+QColor toColor(int rgb);
+
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(const ControlSpec &spec, QWidget *parent);
+    // Sets the caption; an auto-size label then takes the caption's size.
+    void setCaption(const QString &text);
+    QString caption() const { return text(); }
+    void setTextColor(int rgb);
+    void setTextColor(const QColor &color);
+    void setBackgroundColor(const QColor &color);
+    QColor textColor() const;
+    bool autoSize() const { return autoSize_; }
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void fitToCaption();
+    bool autoSize_;
+};
+
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    Button(const ControlSpec &spec, QWidget *parent);
+    void setCaption(const QString &text) { setText(text); }
+    QString caption() const { return text(); }
+    // The face colour; invalid for the standard face.
+    QColor faceColor() const { return face_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor face_;
+};
+
+class Frame : public QFrame {
+    Q_OBJECT
+public:
+    Frame(const ControlSpec &spec, QWidget *parent);
+    QString caption() const { return caption_; }
+    QColor captionColor() const { return captionColor_; }
+    QColor groundColor() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString caption_;
+    QColor captionColor_;
+};
+
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    Shape(const ControlSpec &spec, QWidget *parent);
+    bool isCircle() const { return circle_; }
+    QColor outlineColor() const { return outline_; }
+    QColor fillColor() const { return fill_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool circle_;
+    QColor outline_;
+    QColor fill_;  // invalid: transparent interior
+    int outlineWidth_;
+};
+
+}  // namespace layout
