@@ -1,0 +1,381 @@
+#include "exercise_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+#include "../layouts/layout_builder.h"
+#include "../platform/screen_fit.h"
+#include "../windows/error_report_window.h"
+#include "../windows/results_window.h"
+
+namespace engine {
+
+namespace {
+
+constexpr int kDarkGreen = 0x004000;
+constexpr int kRed = 0xFF0000;
+
+QString qs(const std::string &s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
+    : QWidget(parent),
+      state_(state),
+      services_(services),
+      gate_([this](QObject *t, QEvent *e) { return isAnswerTarget(t, e); })
+{
+    layout::build(layout::exerciseLayout(), this);
+    using layout::control;
+    using layout::element;
+    AVVISO = control<layout::Label>(this, "AVVISO");
+    gratifica = control<layout::Label>(this, "gratifica");
+    Label1 = control<layout::Label>(this, "Label1");
+    Lbclock = control<layout::Label>(this, "Lbclock");
+    Lrisposte = control<layout::Label>(this, "Lrisposte");
+    Lerrori = control<layout::Label>(this, "Lerrori");
+    Lpercentuale = control<layout::Label>(this, "Lpercentuale");
+    for (int i = 1; i <= 22; ++i)
+        Lbmostra[i] = control<layout::Label>(this, element("Lbmostra", i));
+    for (int i = 1; i <= 5; ++i)
+        display[i] = control<layout::Label>(this, element("display", i));
+    VIA = control<layout::Button>(this, "VIA");
+    FINE = control<layout::Button>(this, "FINE");
+    Command8 = control<layout::Button>(this, "Command8");
+    Com10 = control<layout::Button>(this, "Com10");
+    Com11 = control<layout::Button>(this, "Com11");
+    for (int i = 1; i <= 9; ++i)
+        Com[i] = control<layout::Button>(this, element("Com", i));
+    for (int i = 1; i <= 3; ++i)
+        art[i] = control<layout::Button>(this, element("art", i));
+    for (int i = 1; i <= 2; ++i) {
+        Masfem[i] = control<layout::Button>(this, element("Masfem", i));
+        Singplu[i] = control<layout::Button>(this, element("Singplu", i));
+    }
+
+    connect(VIA, &QPushButton::clicked, this, &FormB::VIA_Click);
+    connect(Com10, &QPushButton::clicked, this, &FormB::Com10_Click);
+    connect(Com11, &QPushButton::clicked, this, &FormB::Com11_Click);
+    for (int i = 1; i <= 9; ++i)
+        connect(Com[i], &QPushButton::clicked, this, [this, i] { com_Click(i); });
+    connect(Command8, &QPushButton::clicked, this, &FormB::Command8_Click);
+    connect(FINE, &QPushButton::clicked, this, &FormB::FINE_Click);
+
+    // The clock's timer ticks from the window's creation on.
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &FormB::Timer1_Timer);
+    Timer1->start();
+
+    Form_Load();
+}
+
+FormB::~FormB()
+{
+    if (errorReport_)
+        delete errorReport_.data();
+}
+
+std::array<layout::Button *, 11> FormB::answerButtons() const
+{
+    return {Com[1], Com[2], Com[3], Com[4], Com[5], Com[6], Com[7], Com[8], Com[9], Com10, Com11};
+}
+
+// --- Start-up ------------------------------------------------------------------
+
+void FormB::Form_Load()
+{
+    fitToScreen();
+    AVVISO->setCaption(QStringLiteral("Clicca sul tasto VIA per partire"));
+    state_.bestTenths = rules::kInitialBestTenths;
+    state_.answerCount = 0;
+    state_.errorCount = 0;
+    state_.clockRunning = false;
+    for (int i = 1; i <= 9; ++i)
+        Com[i]->setEnabled(false);
+    for (int i = 1; i <= 3; ++i)
+        art[i]->setVisible(false);
+    Com10->setEnabled(false);
+    Com11->setEnabled(false);
+    state_.seriesLength = 20;
+    state_.lastSentence = 32;
+    state_.bank.fill();
+    azzerapulsanti();
+    services_.audio.suona(QStringLiteral("premivia"));
+}
+
+// Puts the answer panel back to the start of a word's cycle.
+void FormB::azzerapulsanti()
+{
+    Masfem[1]->setVisible(false);
+    Singplu[1]->setVisible(false);
+    Masfem[2]->setVisible(false);
+    Singplu[2]->setVisible(false);
+    for (int i = 1; i <= 3; ++i)
+        art[i]->setVisible(false);
+    Com10->setVisible(true);
+    Com11->setVisible(true);
+    for (int i = 1; i <= 5; ++i)
+        display[i]->setVisible(false);
+}
+
+// --- VIA: a new sentence ---------------------------------------------------------
+
+void FormB::VIA_Click()
+{
+    azzerapulsanti();
+    services_.audio.suona(QStringLiteral("rumorevia"));
+    if (!state_.clockRunning) {
+        state_.seriesStart = services_.clock.nowMs();
+        state_.clockStart = services_.clock.nowMs();
+    }
+    state_.clockRunning = true;
+    gratifica->setCaption(QString());
+    for (int i = 1; i <= 9; ++i)
+        Com[i]->setVisible(false);
+    Com10->setVisible(true);
+    Com11->setVisible(true);
+    Com10->setEnabled(true);
+    Com11->setEnabled(true);
+    AVVISO->setCaption(QStringLiteral("Classifica la parte in rosso prima VARIABILE o INVARIABILE poi..."));
+    VIA->setVisible(false);
+
+    const rules::Draw draw = rules::drawSentence(state_.sentenceUsed, state_.lastSentence, services_.random);
+    if (draw.exhausted) {
+        AVVISO->setCaption(QStringLiteral("TUTTE LA FRASI SONO COMPLETATE"));
+        VIA->setVisible(false);
+        services_.audio.suona(QStringLiteral("conga"));
+        for (int i = 1; i <= 9; ++i)
+            Com[i]->setEnabled(false);
+    }
+    state_.currentSentence = draw.sentence;
+    state_.sentenceUsed[draw.sentence] = 1;
+
+    for (int i = 1; i <= 22; ++i) {
+        Lbmostra[i]->setVisible(false);
+        Lbmostra[i]->setTextColor(kDarkGreen);
+    }
+    Label1->setCaption(QString::number(state_.currentSentence.value()));
+    for (int i = 1; i <= 22; ++i) {
+        Lbmostra[i]->setVisible(true);
+        Lbmostra[i]->setCaption(qs(state_.bank.word(state_.currentSentence.value(), i)));
+    }
+    state_.currentWord = 1;
+    state_.expectedCode = state_.codeAt(state_.currentWord.value());
+    Lbmostra[state_.currentWord.value()]->setTextColor(kRed);
+}
+
+// --- First step: variable or invariable part of speech ---------------------------
+
+void FormB::Com10_Click() { answerFirstStep(rules::kVariableButton); }
+void FormB::Com11_Click() { answerFirstStep(rules::kInvariableButton); }
+
+void FormB::answerFirstStep(int button)
+{
+    AnswerGate::HandlerScope scope(gate_);
+    const bool variable = button == rules::kVariableButton;
+    layout::Button *pressed = variable ? Com10 : Com11;
+    layout::Button *other = variable ? Com11 : Com10;
+
+    azzerapulsanti();
+    state_.givenAnswer = button;
+    const int code = state_.codeAt(state_.currentWord.value());
+    if (rules::rightAtFirstStep(button, code)) {
+        services_.audio.suonavariato(QStringLiteral("esatto"));
+        flash(QStringLiteral("Bravo !"));
+        pressed->setEnabled(false);
+        pressed->setVisible(false);
+        other->setVisible(false);
+        if (variable) {
+            for (int i = 1; i <= 5; ++i)
+                Com[i]->setVisible(true);
+            for (int i = 6; i <= 9; ++i)
+                Com[i]->setVisible(false);
+        } else {
+            for (int i = 6; i <= 9; ++i)
+                Com[i]->setVisible(true);
+            for (int i = 1; i <= 5; ++i)
+                Com[i]->setVisible(false);
+        }
+        aggiornastatistiche();  // the twentieth answer grades the series here
+        display[1]->setCaption(variable ? QStringLiteral("Parte variabile")
+                                        : QStringLiteral("Parte invariabile"));
+        display[1]->setBackgroundColor(pressed->faceColor());
+        display[1]->setVisible(true);
+    } else {
+        services_.audio.suona(QStringLiteral("sbagliato1"));
+        flash(QStringLiteral("No riprova !"));
+        state_.errorTally[rules::errorCategory(button, code)].add(1);
+        state_.errorCount += 1;
+        aggiornastatistiche();
+        for (int i = 1; i <= 9; ++i)
+            Com[i]->setVisible(false);
+    }
+}
+
+// --- Second step: which part of speech; the word advance -------------------------
+
+void FormB::com_Click(int index)
+{
+    AnswerGate::HandlerScope scope(gate_);
+    state_.givenAnswer = index;
+    const int expected = state_.expectedCode.value();
+    if (index == expected) {
+        services_.audio.suonavariato(QStringLiteral("esatto"));
+        flash(QStringLiteral("bravo!"));
+        aggiornastatistiche();  // the twentieth answer grades the series here
+        display[2]->setCaption(Com[index]->caption());
+        display[2]->setBackgroundColor(Com[index]->faceColor());
+        display[2]->setVisible(true);
+        state_.currentWord.add(1);
+        const int word = state_.currentWord.value();
+        if (word > state_.wordCount()) {
+            gratifica->setCaption(QStringLiteral("COMPLETATA"));
+            AVVISO->setCaption(QStringLiteral("Bene, hai completato questa frase; ora premi il VIA per proseguire."));
+            services_.audio.suona(QStringLiteral("premivia"));
+            for (int i = 1; i <= 9; ++i)
+                Com[i]->setVisible(false);
+            VIA->setVisible(true);
+        } else {
+            for (int i = 1; i <= 9; ++i)
+                Com[i]->setVisible(false);
+            Com10->setVisible(true);
+            Com11->setVisible(true);
+            Com10->setEnabled(true);
+            Com11->setEnabled(true);
+            state_.expectedCode = state_.codeAt(word);
+            Lbmostra[word]->setTextColor(kRed);
+            Lbmostra[word - 1]->setTextColor(QApplication::palette().color(QPalette::ButtonText));
+        }
+    } else {
+        services_.audio.suona(QStringLiteral("sbagliato1"));
+        flash(QStringLiteral("No riprova"));
+        state_.errorTally[rules::errorCategory(index, expected)].add(1);
+        state_.errorCount += 1;
+        aggiornastatistiche();
+    }
+}
+
+// --- The answer pause -------------------------------------------------------------
+
+void FormB::flash(const QString &message)
+{
+    gratifica->setCaption(message);
+    gate_.pause(services_.pauseMs, [this] {
+        for (layout::Button *b : answerButtons())
+            b->setEnabled(false);
+    });
+    gratifica->setCaption(QString());
+    for (int i = 1; i <= 9; ++i)
+        Com[i]->setEnabled(true);
+    Com11->setEnabled(true);
+    Com10->setEnabled(true);
+}
+
+bool FormB::isAnswerTarget(QObject *target, QEvent *) const
+{
+    for (const layout::Button *b : answerButtons())
+        if (target == b)
+            return true;
+    return false;
+}
+
+// --- Statistics and grading --------------------------------------------------------
+
+void FormB::aggiornastatistiche()
+{
+    state_.answerCount += 1;
+    Lrisposte->setCaption(QString::number(state_.answerCount));
+    Lpercentuale->setCaption(QString::number(rules::percentage(state_.errorCount, state_.answerCount)));
+    Lerrori->setCaption(QString::number(state_.errorCount));
+    if (state_.answerCount >= state_.seriesLength)
+        classifica(state_.errorCount);
+}
+
+void FormB::classifica(int wrongAnswers)
+{
+    state_.gradeLevel = rules::gradeFor(wrongAnswers);
+    classificaform results(state_, services_.clock, classificaform::Opening::SeriesEnded, this);
+    results.exec();
+}
+
+// --- The clock --------------------------------------------------------------------
+
+void FormB::Timer1_Timer()
+{
+    if (!state_.clockRunning)
+        return;
+    const std::int64_t elapsed = services_.clock.nowMs() - state_.clockStart.value();
+    Lbclock->setCaption(QString::number(elapsed / 1000));
+}
+
+// --- The error report ---------------------------------------------------------------
+
+void FormB::Command8_Click()
+{
+    if (!errorReport_)
+        errorReport_ = new FRM_ERRORI(state_, *this, services_.clock);
+    errorReport_->show();
+    errorReport_->raise();
+    errorReport_->activateWindow();
+    for (int i = 1; i <= 16; ++i)
+        errorReport_->RR[i]->setCaption(qs(text(state_.errorTally[i])));
+}
+
+// --- The end --------------------------------------------------------------------------
+
+void FormB::FINE_Click()
+{
+    ending_ = true;
+    services_.audio.suona(QStringLiteral("congafine"));
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->hide();
+    QCoreApplication::exit(0);
+}
+
+void FormB::closeEvent(QCloseEvent *event)
+{
+    // Closing from the title bar ends the program as FINE does.
+    if (!ending_)
+        FINE_Click();
+    event->accept();
+}
+
+// --- Fitting to the screen -------------------------------------------------------------
+
+void FormB::fitToScreen()
+{
+    namespace fit = platform::ridimschermo;
+    static const char *const kFitList[] = {
+        "AVVISO", "gratifica", "Label1", "Frame1", "Frame2", "Frame3", "Frame4", "Lrisposte",
+        "Lerrori", "MOSTRATEMPO", "Lpercentuale", "comaiuto", "Command8", "VIA", "FINE", "Com10",
+        "Com11"};
+    std::vector<QWidget *> list;
+    for (const char *name : kFitList)
+        list.push_back(layout::control(this, name));
+    for (int k = 1; k <= 3; ++k)
+        list.push_back(art[k]);
+    for (int k = 1; k <= 9; ++k)
+        list.push_back(Com[k]);
+    for (int k = 1; k <= 22; ++k)
+        list.push_back(Lbmostra[k]);
+    list.push_back(Lbclock);
+    list.push_back(Singplu[1]);
+    list.push_back(Singplu[2]);
+    list.push_back(Masfem[1]);
+    list.push_back(Masfem[2]);
+    for (int k = 1; k <= 5; ++k)
+        list.push_back(display[k]);
+    list.push_back(layout::control(this, "Frame5"));
+    list.push_back(layout::control(this, "Label8"));
+
+    fit::fitWindow(this, list);
+}
+
+void FormB::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    platform::ridimschermo::ridimensiona();
+}
+
+}  // namespace engine

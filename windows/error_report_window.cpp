@@ -1,0 +1,42 @@
+#include "error_report_window.h"
+
+#include "../engine/exercise_window.h"
+#include "../layouts/layout_builder.h"
+#include "results_window.h"
+
+FRM_ERRORI::FRM_ERRORI(engine::DrillState &state, const engine::FormB &exerciseWindow,
+                       const engine::Clock &clock)
+    : QWidget(nullptr), state_(state), exerciseWindow_(exerciseWindow), clock_(clock)
+{
+    setAttribute(Qt::WA_DeleteOnClose);  // closing unloads it; the next opening starts anew
+    layout::build(layout::errorReportLayout(), this);
+    setFixedSize(size());
+    const QRect place = QRect(60, 315, 0, 0);  // the design place, in twips
+    move(place.x() / layout::kTwipsPerPixel, place.y() / layout::kTwipsPerPixel);
+    using layout::control;
+    for (int k = 0; k <= 16; ++k)
+        RR[k] = control<layout::Label>(this, layout::element("RR", k));
+    for (int k = 1; k <= 16; ++k)
+        Lberrori[k] = control<layout::Label>(this, QStringLiteral("Lberrori%1").arg(k));
+    Command1 = control<layout::Button>(this, "Command1");
+    Command2 = control<layout::Button>(this, "Command2");
+    connect(Command1, &QPushButton::clicked, this, &FRM_ERRORI::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FRM_ERRORI::Command2_Click);
+    Form_Load();
+}
+
+void FRM_ERRORI::Form_Load()
+{
+    for (int k = 1; k <= 9; ++k)
+        Lberrori[k]->setCaption(exerciseWindow_.Com[k]->caption());
+    Lberrori[10]->setCaption(exerciseWindow_.Com10->caption());
+    Lberrori[11]->setCaption(exerciseWindow_.Com11->caption());
+}
+
+void FRM_ERRORI::Command1_Click() { close(); }
+
+void FRM_ERRORI::Command2_Click()
+{
+    classificaform results(state_, clock_, classificaform::Opening::LookOnly, this);
+    results.exec();
+}

@@ -1,0 +1,35 @@
+#pragma once
+// FRM_ERRORI, the error report: the pupil's wrong answers of the whole run by
+// category, each row a count beside the category's name. Modeless and without
+// owner; the exercise window writes the counts when "mostra errori" is pressed.
+
+#include <QWidget>
+#include <array>
+
+#include "../engine/clock.h"
+#include "../engine/drill_state.h"
+#include "../layouts/design_widgets.h"
+
+namespace engine {
+class FormB;
+}
+
+class FRM_ERRORI : public QWidget {
+    Q_OBJECT
+public:
+    FRM_ERRORI(engine::DrillState &state, const engine::FormB &exerciseWindow,
+               const engine::Clock &clock);
+
+    void Form_Load();       // names the categories after the answer buttons
+    void Command1_Click();  // CHIUDI FINESTRA
+    void Command2_Click();  // mostra classifica
+
+    std::array<layout::Label *, 17> RR{};        // counts, 0..16
+    std::array<layout::Label *, 17> Lberrori{};  // names, 1..16
+    layout::Button *Command1, *Command2;
+
+private:
+    engine::DrillState &state_;
+    const engine::FormB &exerciseWindow_;
+    const engine::Clock &clock_;
+};

@@ -1,0 +1,55 @@
+#include "splash_window.h"
+
+#include <QMouseEvent>
+
+#include "../layouts/layout_builder.h"
+#include "../platform/screen_fit.h"
+
+Iniziale::Iniziale(platform::Audio &audio, std::function<void()> showExercise, int delayMs)
+    : QWidget(nullptr), audio_(audio), showExercise_(std::move(showExercise)), delayMs_(delayMs)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    layout::build(layout::splashLayout(), this);
+    Timer1 = new QTimer(this);  // no interval until the window has loaded
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &Iniziale::Timer1_Timer);
+    Form_Load();
+}
+
+void Iniziale::Form_Load()
+{
+    std::vector<QWidget *> fitList;
+    for (const char *name : {"Label1", "Label2", "Label5", "Label4", "Label6", "Label3"})
+        fitList.push_back(layout::control(this, name));
+    platform::ridimschermo::fitWindow(this, fitList);
+
+    audio_.suona(QStringLiteral("conga"));
+    Timer1->setInterval(delayMs_);
+    Timer1->start();
+}
+
+void Iniziale::Form_Click() { handOver(); }
+void Iniziale::Timer1_Timer() { handOver(); }
+
+void Iniziale::mousePressEvent(QMouseEvent *event)
+{
+    // A click on a text reaches the window too; only its bare surface counts.
+    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
+        Form_Click();
+}
+
+void Iniziale::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    platform::ridimschermo::ridimensiona();
+}
+
+void Iniziale::handOver()
+{
+    if (handedOver_)
+        return;
+    handedOver_ = true;
+    Timer1->stop();
+    showExercise_();
+    close();
+}

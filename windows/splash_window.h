@@ -1,0 +1,35 @@
+#pragma once
+// Iniziale, the splash window the program starts on. It plays "conga" and,
+// after six seconds or at a click on its surface (not on its texts), hands
+// over to the exercise window, exactly once, and unloads itself.
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "../platform/audio.h"
+
+class Iniziale : public QWidget {
+    Q_OBJECT
+public:
+    // `showExercise` shows the exercise window, loading it the first time.
+    Iniziale(platform::Audio &audio, std::function<void()> showExercise, int delayMs = 6000);
+
+    void Form_Load();
+    void Form_Click();
+    void Timer1_Timer();
+
+    QTimer *Timer1;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void handOver();
+
+    platform::Audio &audio_;
+    std::function<void()> showExercise_;
+    int delayMs_;
+    bool handedOver_ = false;
+};
