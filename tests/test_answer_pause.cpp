@@ -1,0 +1,77 @@
+// The real one-second answer pause, with clicks routed through the window as
+// the window system delivers them.
+
+#define QTEST_QPA_MOUSE_HANDLING
+#include <QtTest>
+
+#include "drill_fixture.h"
+#include "windows/error_report_window.h"
+
+class AnswerPauseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void holdsTheAnswerButtonsForOneSecond();
+};
+
+void AnswerPauseTest::holdsTheAnswerButtonsForOneSecond()
+{
+    Drill d(1000);
+    auto &f = *d.form;
+    QVERIFY(d.via(0));  // word 1, "Era", is a verb
+
+    QElapsedTimer clock;
+    struct Sample {
+        qint64 at;
+        QString message;
+        bool answerButtonsDisabled;
+        bool reportOpen;
+    };
+    QList<Sample> samples;
+    auto sample = [&] {
+        bool disabled = true;
+        for (auto *b : f.answerButtons())
+            disabled = disabled && !b->isEnabled();
+        samples << Sample{clock.elapsed(), f.gratifica->caption(), disabled, f.errorReport() != nullptr};
+    };
+    QTimer::singleShot(50, sample);
+    QTimer::singleShot(300, [&] {
+        // The pupil clicks during the pause: two answers and "mostra errori".
+        QTest::mouseClick(f.Com10, Qt::LeftButton);
+        QTest::mouseClick(f.Com11, Qt::LeftButton);
+        QTest::mouseClick(f.Command8, Qt::LeftButton);
+        sample();
+    });
+    QTimer::singleShot(960, sample);
+
+    clock.start();
+    QVERIFY(d.press(f.Com11));  // wrong: PARTE  INVARIABILE on a verb
+    const qint64 handlerTime = clock.elapsed();
+
+    QVERIFY2(handlerTime >= 1000, qPrintable(QString::number(handlerTime)));
+    QCOMPARE(samples.size(), 3);
+    for (const Sample &s : samples) {
+        QCOMPARE(s.message, QStringLiteral("No riprova !"));
+        QVERIFY(s.answerButtonsDisabled);
+        QVERIFY2(!s.reportOpen, "a click was handled inside the running handler");
+    }
+    // The two answer clicks were lost: one answer, one error.
+    QCOMPARE(d.state.answerCount, 1);
+    QCOMPARE(d.state.errorCount, 1);
+    QCOMPARE(d.state.errorTally[11].value(), 1);
+    QVERIFY(d.state.errorTally[10].isEmpty());
+    QVERIFY(f.gratifica->caption().isEmpty());
+    for (auto *b : f.answerButtons())
+        QVERIFY(b->isEnabled());
+
+    // "mostra errori" was held and handled after the handler, so the report
+    // already counts the answer just given.
+    QTRY_VERIFY(f.errorReport() != nullptr);
+    QCOMPARE(f.errorReport()->RR[11]->caption(), QStringLiteral("1"));
+
+    // Nothing else arrives later.
+    QTest::qWait(200);
+    QCOMPARE(d.state.answerCount, 1);
+}
+
+QTEST_MAIN(AnswerPauseTest)
+#include "test_answer_pause.moc"
