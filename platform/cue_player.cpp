@@ -4,6 +4,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include "wave_check.h"
+
 namespace platform {
 
 QtCuePlayer::QtCuePlayer(QObject *parent) : QObject(parent) {}
@@ -20,7 +22,7 @@ void QtCuePlayer::play(const QString &path)
         current_ = nullptr;
     }
     const QFileInfo file(path);
-    if (!file.isFile() || file.size() > kMaxCueBytes)
+    if (!file.isFile() || file.size() > kMaxCueBytes || !isPlayablePcmWave(path))
         return;
     current_ = new QSoundEffect(this);
     current_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));

@@ -17,6 +17,7 @@ public:
 
 // Plays PCM wave files through Qt Multimedia. Any fault (no such file, not a
 // wave, no audio device) gives silence: nothing is reported, nothing waits.
+// Only files that pass isPlayablePcmWave() reach Qt Multimedia.
 class QtCuePlayer final : public QObject, public CuePlayer {
 public:
     explicit QtCuePlayer(QObject *parent = nullptr);
