@@ -1,10 +1,11 @@
 # Front door to the CMake build: `make run` starts the drill, `make test`
 # runs the whole suite. Both install what is missing first.
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench screenshots package clean
+.PHONY: all deps configure build run test test-sanitize bench screenshots package clean
 
 all: build
 
@@ -20,8 +21,26 @@ build: configure
 run: build
 	@bash scripts/run-program.sh $(BUILD_DIR)/analisi-grammaticale
 
+# The whole suite, then the robustness tests again under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-sanitize
+
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DENABLE_SANITIZERS=ON > /dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS) --target sanitize_tests
+	@cd $(SANITIZE_DIR) && ctest --output-on-failure -L sanitize
+
+bench: build
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
+	@bash bench/run-bench.sh $(BUILD_DIR)
+
+screenshots: build
+	@bash scripts/screenshots.sh $(BUILD_DIR)
+
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
