@@ -1,0 +1,161 @@
+// A scripted tour of the real windows that saves a picture of the screen at
+// each stop: the splash, the exercise window waiting, mid-sentence and with a
+// completed sentence, the results window after a faultless and after a poor
+// series, and the error report. Run under a display with a window manager
+// (scripts/screenshots.sh does this): screenshot_tour <output folder>
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "engine/clock.h"
+#include "engine/rules.h"
+#include "engine/drill_state.h"
+#include "engine/exercise_window.h"
+#include "platform/audio.h"
+#include "windows/results_window.h"
+#include "windows/splash_window.h"
+
+namespace {
+
+struct SilentPlayer final : platform::CuePlayer {
+    void play(const QString &) override {}
+};
+
+// Time as the tour says it passes.
+struct TourClock final : engine::Clock {
+    std::int64_t ms = 0;
+    std::int64_t nowMs() const override { return ms; }
+};
+
+// Always draws the sentence asked for next.
+struct ChosenSentence final : engine::RandomSource {
+    int next = 0;
+    int below(int n) override { return next % n; }
+};
+
+// Runs steps one after another, each after a delay, never while a results
+// window is open. The next step is armed before a step runs, so a step that
+// opens a modal window does not stop the tour.
+class Tour {
+public:
+    void add(int delayMs, std::function<void()> step) { steps_.push_back({delayMs, std::move(step)}); }
+    void start() { runFrom(0); }
+
+private:
+    void runFrom(size_t i)
+    {
+        if (i >= steps_.size())
+            return;
+        QTimer::singleShot(steps_[i].first, [this, i] {
+            if (QApplication::activeModalWidget()) {  // a results window first
+                runFrom(i);
+                return;
+            }
+            runFrom(i + 1);
+            steps_[i].second();
+        });
+    }
+    std::vector<std::pair<int, std::function<void()>>> steps_;
+};
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+
+    TourClock clock;
+    ChosenSentence random;
+    SilentPlayer player;
+    platform::Audio audio(player, random);
+    engine::DrillState state;
+    std::unique_ptr<engine::FormB> form;
+    auto *splash = new Iniziale(audio, [&] {
+        form = std::make_unique<engine::FormB>(state, engine::ExerciseServices{clock, random, audio, 0});
+        form->show();
+    }, 600000);
+    splash->show();
+
+    auto shot = [&](const QString &name) {
+        QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(out).filePath(name + QStringLiteral(".png")));
+    };
+
+    // Each results window that opens is pictured under the next name, then
+    // closed with PROSEGUI.
+    QStringList resultNames = {QStringLiteral("results-record"), QStringLiteral("results-poor")};
+    QTimer resultsWatch;
+    resultsWatch.setInterval(50);
+    QObject::connect(&resultsWatch, &QTimer::timeout, [&] {
+        auto *r = qobject_cast<classificaform *>(QApplication::activeModalWidget());
+        if (!r || r->property("pictured").toBool())
+            return;
+        r->setProperty("pictured", true);
+        QTimer::singleShot(1000, r, [&, r] {
+            if (!resultNames.isEmpty())
+                shot(resultNames.takeFirst());
+            r->Command1->click();
+        });
+    });
+    resultsWatch.start();
+
+    auto code = [&] { return state.codeAt(state.currentWord.value()); };
+    // One answer at whichever step is open; the pupil takes about two seconds.
+    auto answer = [&](bool right) {
+        clock.ms += 2100;
+        if (form->Com10->isVisible()) {
+            const bool variable = engine::rules::isVariable(code()) == right;
+            (variable ? form->Com10 : form->Com11)->click();
+        } else {
+            const int c = state.expectedCode.value();
+            const int k = right ? c : (engine::rules::isVariable(c) ? (c == 1 ? 2 : 1) : (c == 6 ? 7 : 6));
+            form->Com[k]->click();
+        }
+        form->Timer1_Timer();
+    };
+
+    Tour tour;
+    tour.add(1500, [&] { shot(QStringLiteral("splash")); });
+    tour.add(100, [&] { splash->Form_Click(); });
+    tour.add(1500, [&] { shot(QStringLiteral("exercise-waiting")); });
+    tour.add(100, [&] {
+        random.next = 8;
+        form->VIA->click();
+        for (int i = 0; i < 8; ++i)  // four words: both side boxes show the fourth
+            answer(true);
+    });
+    tour.add(800, [&] { shot(QStringLiteral("exercise-mid-sentence")); });
+    // The rest of the sentence: its 20th answer ends a faultless series with a record.
+    tour.add(100, [&] {
+        while (state.currentWord.value() <= state.wordCount())
+            answer(true);
+    });
+    tour.add(800, [&] { shot(QStringLiteral("exercise-completed")); });
+    // A poor series: several wrong answers, and a look at the error report.
+    tour.add(100, [&] {
+        random.next = 0;
+        form->VIA->click();
+        for (int i = 0; i < 3; ++i) {
+            answer(false);
+            answer(true);
+            answer(false);
+            answer(true);
+        }
+        while (state.answerCount > 0)
+            answer(true);
+    });
+    tour.add(300, [&] { form->Command8->click(); });
+    tour.add(1200, [&] { shot(QStringLiteral("error-report")); });
+    tour.add(100, [&] { QCoreApplication::exit(0); });
+    tour.start();
+    return app.exec();
+}
