@@ -15,7 +15,7 @@ packages=(
     # a virtual display for machines without one, and for looking at windows
     xvfb xauth openbox x11vnc imagemagick xdotool
     # tests: measuring the cue files, a real sound server with a null sink
-    sox pulseaudio
+    sox pulseaudio strace desktop-file-utils appstream libxml2-utils
 )
 
 missing=()
