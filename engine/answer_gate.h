@@ -1,8 +1,9 @@
 #pragma once
 // Keeps the pupil's input in order around an answer. While the answer pause
 // runs (a nested event loop, so the window still paints and the clock still
-// ticks) input aimed at the answer buttons is dropped, and input aimed at any
-// other control is held back and delivered once the answer handler that
+// ticks) answers are dropped: input aimed at the answer buttons, and the keys
+// that stand for them. Input aimed at any other control (a click on "mostra
+// errori", Tab) is held back and delivered once the answer handler that
 // started the pause has finished, as if it had come after it.
 
 #include <QObject>

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include "../layouts/layout_builder.h"
 #include "../platform/screen_fit.h"
@@ -17,7 +18,62 @@ constexpr int kRed = 0xFF0000;
 
 QString qs(const std::string &s) { return QString::fromStdString(s); }
 
+bool isKeyEvent(const QEvent *e)
+{
+    return e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease
+           || e->type() == QEvent::ShortcutOverride;
+}
+
+// Return, or Enter on the keypad, with no modifier.
+bool isReturnKey(const QKeyEvent &e)
+{
+    return (e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter)
+           && (e.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 }  // namespace
+
+// Keeps the keyboard focus on the answer panel through an answer. The pause
+// disables the answer buttons and the handler hides some of them; either would
+// push the focus on along the tab order, as far as FINE. So while the answer
+// runs the focus rests on the window itself, and afterwards it goes back to the
+// button that had it if that can still be pressed, else to the first button
+// that can, in tab order. Focus elsewhere (FINE, "mostra errori") is left alone.
+class FormB::FocusKeeper {
+public:
+    explicit FocusKeeper(FormB &form) : form_(form)
+    {
+        QWidget *focus = form.focusWidget();
+        for (layout::Button *b : form.answerButtons())
+            if (focus == b)
+                had_ = b;
+        if (had_)
+            form.setFocus(Qt::OtherFocusReason);
+    }
+    ~FocusKeeper()
+    {
+        if (!had_ || form_.focusWidget() != &form_)
+            return;  // nothing parked, or the focus has been moved meanwhile
+        if (form_.canPress(had_)) {
+            had_->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        QWidget *w = form_.nextInFocusChain();
+        for (int guard = 0; w && w != &form_ && guard < 1000; ++guard, w = w->nextInFocusChain()) {
+            auto *b = qobject_cast<layout::Button *>(w);
+            if (b && b->window() == &form_ && (b->focusPolicy() & Qt::TabFocus) && form_.canPress(b)) {
+                b->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+    }
+    FocusKeeper(const FocusKeeper &) = delete;
+    FocusKeeper &operator=(const FocusKeeper &) = delete;
+
+private:
+    FormB &form_;
+    QPointer<layout::Button> had_;
+};
 
 FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
     : QWidget(parent),
@@ -60,6 +116,9 @@ FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
         connect(Com[i], &QPushButton::clicked, this, [this, i] { com_Click(i); });
     connect(Command8, &QPushButton::clicked, this, &FormB::Command8_Click);
     connect(FINE, &QPushButton::clicked, this, &FormB::FINE_Click);
+
+    // The blue bar along the bottom is the window's status bar.
+    layout::control<layout::Frame>(this, "Frame5")->setAccessibleRole(QAccessible::StatusBar);
 
     // The clock's timer ticks from the window's creation on.
     Timer1 = new QTimer(this);
@@ -172,6 +231,7 @@ void FormB::Com11_Click() { answerFirstStep(rules::kInvariableButton); }
 
 void FormB::answerFirstStep(int button)
 {
+    FocusKeeper focus(*this);
     AnswerGate::HandlerScope scope(gate_);
     const bool variable = button == rules::kVariableButton;
     layout::Button *pressed = variable ? Com10 : Com11;
@@ -217,6 +277,7 @@ void FormB::answerFirstStep(int button)
 
 void FormB::com_Click(int index)
 {
+    FocusKeeper focus(*this);
     AnswerGate::HandlerScope scope(gate_);
     state_.givenAnswer = index;
     const int expected = state_.expectedCode.value();
@@ -272,12 +333,59 @@ void FormB::flash(const QString &message)
     Com10->setEnabled(true);
 }
 
-bool FormB::isAnswerTarget(QObject *target, QEvent *) const
+bool FormB::isAnswerTarget(QObject *target, QEvent *event) const
 {
     for (const layout::Button *b : answerButtons())
         if (target == b)
             return true;
-    return false;
+    // Keys: an answer key is lost wherever in this window it is aimed, and so
+    // is Return aimed at the window itself, where the focus rests during an
+    // answer: it would press whichever button takes the focus afterwards.
+    if (!isKeyEvent(event) || !target->isWidgetType() || static_cast<QWidget *>(target)->window() != this)
+        return false;
+    const auto &key = static_cast<const QKeyEvent &>(*event);
+    return answerButtonForKey(key) != nullptr || (target == this && isReturnKey(key));
+}
+
+// --- The keyboard -------------------------------------------------------------------
+
+layout::Button *FormB::answerButtonForKey(const QKeyEvent &event) const
+{
+    // Shift is allowed (on some keyboards the digits need it), nothing else.
+    if ((event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier)
+        return nullptr;
+    const int key = event.key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_9)
+        return Com[key - Qt::Key_0];
+    if (key == Qt::Key_V)
+        return Com10;
+    if (key == Qt::Key_I)
+        return Com11;
+    return nullptr;
+}
+
+bool FormB::canPress(const QPushButton *button) const
+{
+    if (!button->isVisible() || !button->isEnabled())
+        return false;
+    // Not covered: the button is what lies on top at its centre.
+    return childAt(button->mapTo(this, button->rect().center())) == button;
+}
+
+// Keys the focused control does not take come here, whichever control has the
+// focus; Return comes here only when no button has the focus.
+void FormB::keyPressEvent(QKeyEvent *event)
+{
+    layout::Button *button = answerButtonForKey(*event);
+    if (!button && isReturnKey(*event))
+        button = VIA;
+    if (!button) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat() && canPress(button))  // a held key presses once
+        button->click();
 }
 
 // --- Statistics and grading --------------------------------------------------------

@@ -3,6 +3,11 @@
 // listed in the order the pupil meets them: start-up, VIA, the variable step,
 // the part-of-speech step, the answer pause, the statistics and the grading,
 // the clock, the error report, FINE.
+//
+// Beyond the mouse the window answers to the keyboard: 1 to 9 press Com(1..9),
+// V presses Com10 and I presses Com11, each only while the pupil could click
+// that button; Return presses the button that has the focus, or VIA when no
+// button has it. A key pressed during the answer pause is lost, like a click.
 
 #include <QPointer>
 #include <QTimer>
@@ -69,11 +74,18 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    class FocusKeeper;
+
     void answerFirstStep(int button);
     void fitToScreen();
     bool isAnswerTarget(QObject *target, QEvent *event) const;
+    // The answer button a key stands for (1..9, V, I), or none.
+    layout::Button *answerButtonForKey(const QKeyEvent &event) const;
+    // Could the pupil click this button now: shown, enabled and not covered?
+    bool canPress(const QPushButton *button) const;
 
     DrillState &state_;
     ExerciseServices services_;

@@ -1,7 +1,9 @@
 #include "design_widgets.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -38,8 +40,17 @@ Label::Label(const ControlSpec &spec, QWidget *parent)
 
 void Label::setCaption(const QString &text)
 {
+    const bool wasBlank = spokenCaption().isEmpty();
     setText(text);
     fitToCaption();
+    if (wasBlank != spokenCaption().isEmpty()) {
+        // A blank label is left out of the accessible tree; tell the tools it
+        // has come in or gone out.
+        QAccessible::State changed;
+        changed.invisible = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void Label::setTextColor(int rgb) { setTextColor(toColor(rgb)); }
@@ -117,10 +128,25 @@ void Button::paintEvent(QPaintEvent *)
     }
 }
 
+void Button::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();  // a held key presses once
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 // --- Frame -------------------------------------------------------------------
 
 Frame::Frame(const ControlSpec &spec, QWidget *parent)
-    : QFrame(parent), caption_(QString::fromUtf8(spec.caption)), captionColor_(toColor(spec.fore))
+    : QFrame(parent),
+      caption_(QString::fromUtf8(spec.caption)),
+      captionColor_(toColor(spec.fore)),
+      role_(caption_.trimmed().isEmpty() ? QAccessible::Pane : QAccessible::Grouping)
 {
     // The ground is set even when standard, so that a frame inside a coloured
     // frame does not take its parent's colour.
@@ -176,6 +202,90 @@ void Shape::paintEvent(QPaintEvent *)
         p.drawEllipse(r);
     else
         p.drawRect(r);
+}
+
+// --- Accessibility -------------------------------------------------------------
+
+namespace {
+
+class AccessibleLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleLabel(Label *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            const QString given = widget()->accessibleName();
+            return given.isEmpty() ? label()->spokenCaption() : given;
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (text(QAccessible::Name).isEmpty())
+            s.invisible = true;  // a blank label says nothing: leave it out
+        return s;
+    }
+
+private:
+    Label *label() const { return static_cast<Label *>(widget()); }
+};
+
+class AccessibleFrame : public QAccessibleWidget {
+public:
+    explicit AccessibleFrame(Frame *frame) : QAccessibleWidget(frame) {}
+
+    QAccessible::Role role() const override { return frame()->accessibleRole(); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            const QString given = widget()->accessibleName();
+            return given.isEmpty() ? frame()->caption().simplified() : given;
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    Frame *frame() const { return static_cast<Frame *>(widget()); }
+};
+
+// Borders and dots are decoration: what a row of dots means is told by the
+// label that heads the row.
+class AccessibleShape : public QAccessibleWidget {
+public:
+    explicit AccessibleShape(Shape *shape) : QAccessibleWidget(shape, QAccessible::Graphic) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        return s;
+    }
+};
+
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Label::staticMetaObject.className()))
+        return new AccessibleLabel(static_cast<Label *>(object));
+    if (className == QLatin1String(Frame::staticMetaObject.className()))
+        return new AccessibleFrame(static_cast<Frame *>(object));
+    if (className == QLatin1String(Shape::staticMetaObject.className()))
+        return new AccessibleShape(static_cast<Shape *>(object));
+    return nullptr;  // buttons: the toolkit names them by their caption
+}
+
+}  // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 }  // namespace layout

@@ -2,7 +2,13 @@
 // The four kinds of control a layout table can hold, drawn as the design
 // describes them: labels that may size themselves to their caption, buttons
 // with a coloured face and wrapping caption, captioned frames, and shapes.
+//
+// Each kind also tells assistive technology what it is: a label is static text
+// named by its caption without the spaces that only place it on screen (a blank
+// label is left out), a button is named by its caption, a captioned frame is a
+// group named by its caption, and a shape is left out as decoration.
 
+#include <QAccessible>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +27,9 @@ public:
     // Sets the caption; an auto-size label then takes the caption's size.
     void setCaption(const QString &text);
     QString caption() const { return text(); }
+    // The caption as assistive technology reads it: without the spaces that
+    // place it on screen. Empty for a blank label, which it leaves out.
+    QString spokenCaption() const { return text().simplified(); }
     void setTextColor(int rgb);
     void setTextColor(const QColor &color);
     void setBackgroundColor(const QColor &color);
@@ -46,6 +55,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Return and Enter press the button that has the focus, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QColor face_;
@@ -58,6 +69,10 @@ public:
     QString caption() const { return caption_; }
     QColor captionColor() const { return captionColor_; }
     QColor groundColor() const;
+    // What the frame is to assistive technology: a group named by its caption,
+    // or, without a caption, a plain pane unless set otherwise.
+    QAccessible::Role accessibleRole() const { return role_; }
+    void setAccessibleRole(QAccessible::Role role) { role_ = role; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -65,6 +80,7 @@ protected:
 private:
     QString caption_;
     QColor captionColor_;
+    QAccessible::Role role_;
 };
 
 class Shape : public QWidget {
@@ -84,5 +100,9 @@ private:
     QColor fill_;  // invalid: transparent interior
     int outlineWidth_;
 };
+
+// Lets assistive technology see the controls above as described; called once
+// by the layout builder, harmless to call again.
+void installAccessibility();
 
 }  // namespace layout

@@ -42,6 +42,7 @@ void build(const WindowSpec &spec, QWidget *window)
     // The layouts name this bitmap face of old; the metric-compatible sans
     // that stands in for Arial is the nearest match.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    installAccessibility();
 
     window->setObjectName(QString::fromLatin1(spec.name));
     window->setWindowTitle(QString::fromUtf8(spec.title));

@@ -11,16 +11,17 @@ struct Grade {
     const char *word;
     int colour;
     const char *dotRow;
+    const char *levelLabel;  // heads the row of dots
 };
 
 // Indexed by grade; row 0 is the state before any series has ended.
 constexpr Grade kGrades[] = {
-    {"", 0, ""},
-    {"occorre esercitarsi", 0xFF8080, "ShOccorre"},
-    {"sufficiente", 0xC0FFFF, "ShSufficiente"},
-    {"buono!", 0x80FF80, "ShBuono"},
-    {"distinto!! ", 0x00C000, "ShDistinto"},
-    {"ottimo!!!", 0xFFFF00, "ShOttimo"},
+    {"", 0, "", ""},
+    {"occorre esercitarsi", 0xFF8080, "ShOccorre", "LbOccorre"},
+    {"sufficiente", 0xC0FFFF, "ShSufficiente", "LbSufficiente"},
+    {"buono!", 0x80FF80, "ShBuono", "LbBuono"},
+    {"distinto!! ", 0x00C000, "ShDistinto", "LbDistinto"},
+    {"ottimo!!!", 0xFFFF00, "ShOttimo", "LbOttimo"},
 };
 
 bool isGrade(int g) { return g >= 1 && g <= 5; }
@@ -41,9 +42,11 @@ classificaform::classificaform(engine::DrillState &state, const engine::Clock &c
     LbNuovoRecord = control<layout::Label>(this, "LbNuovoRecord");
     LbTrecord = control<layout::Label>(this, "LbTrecord");
     Command1 = control<layout::Button>(this, "Command1");
-    for (int g = 1; g <= 5; ++g)
+    for (int g = 1; g <= 5; ++g) {
+        levels[g] = control<layout::Label>(this, kGrades[g].levelLabel);
         for (int k = 1; k <= 10; ++k)
             dots[g][k] = control<layout::Shape>(this, layout::element(kGrades[g].dotRow, k));
+    }
     Command1->setDefault(false);
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &classificaform::Command1_Click);
@@ -84,6 +87,14 @@ void classificaform::Form_Load()
     for (int g = 5; g >= 1; --g)
         for (int k = state_.tallyFor(g).value() + 1; k <= 10; ++k)
             dots[g][k]->setVisible(false);
+    // The dots are left out of the accessible tree; the label heading each
+    // row tells assistive technology how many of them are shown.
+    for (int g = 1; g <= 5; ++g) {
+        int shown = 0;
+        for (int k = 1; k <= 10; ++k)
+            shown += dots[g][k]->isVisibleTo(this) ? 1 : 0;
+        levels[g]->setAccessibleDescription(QString::number(shown));
+    }
 
     LbNuovoRecord->setCaption(QString());
     if (seriesEnded) {

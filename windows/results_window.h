@@ -31,8 +31,9 @@ public:
 
     layout::Label *RISULTATO, *LbNuovoRecord, *LbTrecord;
     layout::Button *Command1;
-    // Dots per grade, index [grade][1..10].
+    // Dots per grade, index [grade][1..10], and the level label heading each row.
     std::array<std::array<layout::Shape *, 11>, 6> dots{};
+    std::array<layout::Label *, 6> levels{};
 
 public slots:
     void reject() override;  // Escape does not close the window
