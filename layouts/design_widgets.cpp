@@ -17,25 +17,25 @@ QColor toColor(int rgb)
 
 // --- Label -------------------------------------------------------------------
 
-Label::Label(const ControlSpec &spec, QWidget *parent)
-    : QLabel(parent), autoSize_(spec.autoSize)
+Label::Label(const ControlSpec &design, QWidget *parent)
+    : QLabel(parent), autoSize_(design.autoSize)
 {
     setTextFormat(Qt::PlainText);  // captions are shown as they are, "<" included
-    Qt::Alignment h = spec.centred ? Qt::AlignHCenter
-                      : spec.rightAligned ? Qt::AlignRight
+    Qt::Alignment h = design.centred ? Qt::AlignHCenter
+                      : design.rightAligned ? Qt::AlignRight
                                           : Qt::AlignLeft;
     setAlignment(h | Qt::AlignTop);
-    setWordWrap(!spec.autoSize);  // a fixed-size label wraps its caption
-    if (spec.border) {
+    setWordWrap(!design.autoSize);  // a fixed-size label wraps its caption
+    if (design.border) {
         setFrameShape(QFrame::Box);
         setFrameShadow(QFrame::Plain);
         setLineWidth(1);
     }
-    if (spec.fore != kStandard)
-        setTextColor(spec.fore);
-    if (!spec.transparent && spec.back != kStandard)
-        setBackgroundColor(toColor(spec.back));
-    setAutoFillBackground(!spec.transparent);
+    if (design.fore != kStandard)
+        setTextColor(design.fore);
+    if (!design.transparent && design.back != kStandard)
+        setBackgroundColor(toColor(design.back));
+    setAutoFillBackground(!design.transparent);
 }
 
 void Label::setCaption(const QString &text)
@@ -86,8 +86,8 @@ void Label::fitToCaption()
 
 // --- Button ------------------------------------------------------------------
 
-Button::Button(const ControlSpec &spec, QWidget *parent)
-    : QPushButton(QString::fromUtf8(spec.caption), parent), face_(toColor(spec.back))
+Button::Button(const ControlSpec &design, QWidget *parent)
+    : QPushButton(QString::fromUtf8(design.caption), parent), face_(toColor(design.back))
 {
     if (face_.isValid()) {
         // A style sheet with a border of its own keeps the exact face colour
@@ -97,9 +97,9 @@ Button::Button(const ControlSpec &spec, QWidget *parent)
                                      "QPushButton:pressed { border-style: inset; }")
                           .arg(hex));
     }
-    if (spec.fore != kStandard) {
+    if (design.fore != kStandard) {
         QPalette p = palette();
-        p.setColor(QPalette::ButtonText, toColor(spec.fore));
+        p.setColor(QPalette::ButtonText, toColor(design.fore));
         setPalette(p);
     }
 }
@@ -142,16 +142,16 @@ void Button::keyPressEvent(QKeyEvent *event)
 
 // --- Frame -------------------------------------------------------------------
 
-Frame::Frame(const ControlSpec &spec, QWidget *parent)
+Frame::Frame(const ControlSpec &design, QWidget *parent)
     : QFrame(parent),
-      caption_(QString::fromUtf8(spec.caption)),
-      captionColor_(toColor(spec.fore)),
+      caption_(QString::fromUtf8(design.caption)),
+      captionColor_(toColor(design.fore)),
       role_(caption_.trimmed().isEmpty() ? QAccessible::Pane : QAccessible::Grouping)
 {
     // The ground is set even when standard, so that a frame inside a coloured
     // frame does not take its parent's colour.
     QPalette p = palette();
-    p.setColor(QPalette::Button, spec.back != kStandard ? toColor(spec.back)
+    p.setColor(QPalette::Button, design.back != kStandard ? toColor(design.back)
                                                         : QApplication::palette().color(QPalette::Button));
     setPalette(p);
 }
@@ -180,12 +180,12 @@ void Frame::paintEvent(QPaintEvent *)
 
 // --- Shape -------------------------------------------------------------------
 
-Shape::Shape(const ControlSpec &spec, QWidget *parent)
+Shape::Shape(const ControlSpec &design, QWidget *parent)
     : QWidget(parent),
-      circle_(spec.kind == Kind::Circle),
-      outline_(toColor(spec.fore)),
-      fill_(spec.filled ? toColor(spec.back) : QColor()),
-      outlineWidth_(spec.outlineWidth)
+      circle_(design.kind == Kind::Circle),
+      outline_(toColor(design.fore)),
+      fill_(design.filled ? toColor(design.back) : QColor()),
+      outlineWidth_(design.outlineWidth)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

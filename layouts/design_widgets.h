@@ -23,7 +23,7 @@ QColor toColor(int rgb);
 class Label : public QLabel {
     Q_OBJECT
 public:
-    Label(const ControlSpec &spec, QWidget *parent);
+    Label(const ControlSpec &design, QWidget *parent);
     // Sets the caption; an auto-size label then takes the caption's size.
     void setCaption(const QString &text);
     QString caption() const { return text(); }
@@ -47,7 +47,7 @@ private:
 class Button : public QPushButton {
     Q_OBJECT
 public:
-    Button(const ControlSpec &spec, QWidget *parent);
+    Button(const ControlSpec &design, QWidget *parent);
     void setCaption(const QString &text) { setText(text); }
     QString caption() const { return text(); }
     // The face colour; invalid for the standard face.
@@ -65,7 +65,7 @@ private:
 class Frame : public QFrame {
     Q_OBJECT
 public:
-    Frame(const ControlSpec &spec, QWidget *parent);
+    Frame(const ControlSpec &design, QWidget *parent);
     QString caption() const { return caption_; }
     QColor captionColor() const { return captionColor_; }
     QColor groundColor() const;
@@ -86,7 +86,7 @@ private:
 class Shape : public QWidget {
     Q_OBJECT
 public:
-    Shape(const ControlSpec &spec, QWidget *parent);
+    Shape(const ControlSpec &design, QWidget *parent);
     bool isCircle() const { return circle_; }
     QColor outlineColor() const { return outline_; }
     QColor fillColor() const { return fill_; }

@@ -20,14 +20,14 @@ QFont fontFor(const FontSpec &f)
     return font;
 }
 
-QWidget *create(const ControlSpec &spec, QWidget *parent)
+QWidget *create(const ControlSpec &design, QWidget *parent)
 {
-    switch (spec.kind) {
-    case Kind::Label: return new Label(spec, parent);
-    case Kind::Button: return new Button(spec, parent);
-    case Kind::Frame: return new Frame(spec, parent);
+    switch (design.kind) {
+    case Kind::Label: return new Label(design, parent);
+    case Kind::Button: return new Button(design, parent);
+    case Kind::Frame: return new Frame(design, parent);
     case Kind::Rectangle:
-    case Kind::Circle: return new Shape(spec, parent);
+    case Kind::Circle: return new Shape(design, parent);
     }
     return nullptr;
 }
@@ -37,25 +37,25 @@ QWidget *create(const ControlSpec &spec, QWidget *parent)
 QRect designTwips(const QWidget *control) { return control->property("designTwips").toRect(); }
 double designPoints(const QWidget *control) { return control->property("designPoints").toDouble(); }
 
-void build(const WindowSpec &spec, QWidget *window)
+void build(const WindowSpec &design, QWidget *window)
 {
     // The layouts name this bitmap face of old; the metric-compatible sans
     // that stands in for Arial is the nearest match.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     installAccessibility();
 
-    window->setObjectName(QString::fromLatin1(spec.name));
-    window->setWindowTitle(QString::fromUtf8(spec.title));
+    window->setObjectName(QString::fromLatin1(design.name));
+    window->setWindowTitle(QString::fromUtf8(design.title));
     QPalette pal = window->palette();
-    pal.setColor(QPalette::Window, toColor(spec.background));
+    pal.setColor(QPalette::Window, toColor(design.background));
     window->setPalette(pal);
     window->setAutoFillBackground(true);
-    window->resize(px(spec.clientWidth), px(spec.clientHeight));
+    window->resize(px(design.clientWidth), px(design.clientHeight));
 
     std::map<std::string, QWidget *> byName;
     std::vector<QWidget *> lightweight;  // labels and shapes
     std::vector<std::pair<int, QWidget *>> tabbed;
-    for (const ControlSpec &c : spec.controls) {
+    for (const ControlSpec &c : design.controls) {
         QWidget *parent = *c.container ? byName.at(c.container) : window;
         QWidget *w = create(c, parent);
         w->setObjectName(QString::fromLatin1(c.name));

@@ -11,10 +11,10 @@
 
 namespace layout {
 
-// Creates every control of `spec` inside `window` and gives the window its
+// Creates every control of `design` inside `window` and gives the window its
 // title, background and client size. Labels lie beneath buttons and frames;
 // buttons take the tabled tab order.
-void build(const WindowSpec &spec, QWidget *window);
+void build(const WindowSpec &design, QWidget *window);
 
 // Design data kept on each built control, for screen fitting and checks.
 QRect designTwips(const QWidget *control);

@@ -329,26 +329,26 @@ private slots:
 
 private:
     QWidget *window(const QString &name) const { return windows_.at(name).get(); }
-    static std::unique_ptr<QWidget> buildShown(const layout::WindowSpec &spec);
+    static std::unique_ptr<QWidget> buildShown(const layout::WindowSpec &design);
     std::map<QString, std::unique_ptr<QWidget>> windows_;
 };
 
-std::unique_ptr<QWidget> TestLayouts::buildShown(const layout::WindowSpec &spec)
+std::unique_ptr<QWidget> TestLayouts::buildShown(const layout::WindowSpec &design)
 {
     auto w = std::make_unique<QWidget>();
-    layout::build(spec, w.get());
+    layout::build(design, w.get());
     w->show();
     if (!QTest::qWaitForWindowExposed(w.get()))
-        qWarning("window %s not exposed", spec.name);
+        qWarning("window %s not exposed", design.name);
     return w;
 }
 
 void TestLayouts::initTestCase()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    for (const layout::WindowSpec *spec :
+    for (const layout::WindowSpec *design :
          {&layout::exerciseLayout(), &layout::resultsLayout(), &layout::errorReportLayout(), &layout::splashLayout()})
-        windows_[QString::fromLatin1(spec->name)] = buildShown(*spec);
+        windows_[QString::fromLatin1(design->name)] = buildShown(*design);
     QCOMPARE(windows_.size(), size_t(4));
 }
 
@@ -753,11 +753,11 @@ void TestLayouts::autoSizeLabelsFollowTheirCaption()
     QFETCH(QString, name);
     QFETCH(QString, longer);
     // A window of its own: the shared ones stay as designed.
-    const layout::WindowSpec *spec = form == QLatin1String("FormB")            ? &layout::exerciseLayout()
+    const layout::WindowSpec *design = form == QLatin1String("FormB")            ? &layout::exerciseLayout()
                                      : form == QLatin1String("classificaform") ? &layout::resultsLayout()
                                      : form == QLatin1String("FRM_ERRORI")     ? &layout::errorReportLayout()
                                                                                : &layout::splashLayout();
-    const std::unique_ptr<QWidget> w = buildShown(*spec);
+    const std::unique_ptr<QWidget> w = buildShown(*design);
     auto *lbl = layout::control<layout::Label>(w.get(), name);
     const QRect before = lbl->geometry();
 
