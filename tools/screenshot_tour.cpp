@@ -90,19 +90,28 @@ int main(int argc, char *argv[])
         QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(out).filePath(name + QStringLiteral(".png")));
     };
 
-    // Each results window that opens is pictured under the next name, then
-    // closed with PROSEGUI.
-    QStringList resultNames = {QStringLiteral("results-record"), QStringLiteral("results-poor")};
+    // The first results window with a new record and the first after a poor
+    // series are pictured; every results window is closed with PROSEGUI.
+    QStringList pictured;
     QTimer resultsWatch;
     resultsWatch.setInterval(50);
     QObject::connect(&resultsWatch, &QTimer::timeout, [&] {
         auto *r = qobject_cast<classificaform *>(QApplication::activeModalWidget());
-        if (!r || r->property("pictured").toBool())
+        if (!r || r->property("seen").toBool())
             return;
-        r->setProperty("pictured", true);
-        QTimer::singleShot(1000, r, [&, r] {
-            if (!resultNames.isEmpty())
-                shot(resultNames.takeFirst());
+        r->setProperty("seen", true);
+        QString name;
+        if (!r->LbNuovoRecord->caption().isEmpty())
+            name = QStringLiteral("results-record");
+        else if (state.gradeLevel <= 2)
+            name = QStringLiteral("results-poor");
+        if (pictured.contains(name))
+            name.clear();
+        QTimer::singleShot(name.isEmpty() ? 100 : 1000, r, [&, r, name] {
+            if (!name.isEmpty()) {
+                shot(name);
+                pictured << name;
+            }
             r->Command1->click();
         });
     });
