@@ -1,1 +1,25 @@
-# Benchmark programs.
+# Benchmark programs (make bench). They link the real windows from drill_app,
+# as the tests do; none is built by default, only by the `benchmarks` target.
+set(BENCH_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+function(drill_bench name)
+    add_executable(${name} EXCLUDE_FROM_ALL ${ARGN})
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${BENCH_DIR})
+endfunction()
+
+# Start-up: the drill's splash and handover, a bare Qt window, and the
+# driver that starts both and compares them.
+drill_bench(bench_startup_drill ${BENCH_DIR}/startup_drill.cpp ${BENCH_DIR}/paint_probe.h)
+target_link_libraries(bench_startup_drill PRIVATE drill_app)
+drill_bench(bench_startup_bare ${BENCH_DIR}/startup_bare.cpp ${BENCH_DIR}/paint_probe.h)
+target_link_libraries(bench_startup_bare PRIVATE Qt6::Widgets)
+drill_bench(bench_startup ${BENCH_DIR}/startup_driver.cpp)
+
+# Handlers and refit; idle CPU.
+drill_bench(bench_handlers ${BENCH_DIR}/handlers.cpp ${BENCH_DIR}/paint_probe.h)
+target_link_libraries(bench_handlers PRIVATE drill_app)
+drill_bench(bench_idle ${BENCH_DIR}/idle.cpp ${BENCH_DIR}/paint_probe.h)
+target_link_libraries(bench_idle PRIVATE drill_app)
+
+add_custom_target(benchmarks DEPENDS
+    bench_startup bench_startup_drill bench_startup_bare bench_handlers bench_idle cues)

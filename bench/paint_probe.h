@@ -1,0 +1,33 @@
+#pragma once
+// Notes the moment a widget receives its first paint event, and runs a
+// follow-up once, from the event loop, after a settling delay.
+
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+
+#include "bench_common.h"
+
+namespace bench {
+
+class PaintProbe : public QObject {
+public:
+    std::int64_t firstPaintNs = 0;
+    std::function<void()> then;  // run once, settleMs after the first paint
+    int settleMs = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && firstPaintNs == 0) {
+            firstPaintNs = nowNs();
+            if (then)
+                QTimer::singleShot(settleMs, this, [this] { then(); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace bench
