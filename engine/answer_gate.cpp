@@ -1,5 +1,6 @@
 #include "answer_gate.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -62,10 +63,14 @@ void AnswerGate::pause(int ms, const std::function<void()> &duringPause)
         return;
     pausing_ = true;
     QCoreApplication::instance()->installEventFilter(this);
-    while (elapsed.elapsed() < ms) {
+    for (;;) {
+        // What is left is read once: read twice, it could run out in between
+        // and give the timer a negative wait, which never ends.
+        const qint64 left = ms - elapsed.elapsed();
+        if (left <= 0)
+            break;
         QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(ms - elapsed.elapsed()), Qt::PreciseTimer, &loop,
-                           &QEventLoop::quit);
+        QTimer::singleShot(static_cast<int>(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::AllEvents);
         duringPause();
     }
@@ -87,13 +92,33 @@ bool AnswerGate::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
+// Could the pupil's input reach this control now? Not when it is hidden, nor
+// when a modal window (the results window) stands in front of its window.
+static bool reachableNow(const QWidget *w, const QEvent *event)
+{
+    if (event->type() != QEvent::Close && !w->isVisible())
+        return false;
+    const QWidget *modal = QApplication::activeModalWidget();
+    return !modal || w->window() == modal || modal->isAncestorOf(w);
+}
+
 void AnswerGate::deliverHeldEvents()
 {
+    // One at a time, each judged when its turn comes: a held click that opens
+    // the results window must not let the next one reach the windows behind it.
     auto held = std::move(held_);
     held_.clear();
-    for (auto &[target, event] : held)
-        if (target)
-            QCoreApplication::postEvent(target, event.release());
+    for (auto &[target, event] : held) {
+        std::shared_ptr<QEvent> e(event.release());
+        QMetaObject::invokeMethod(
+            this,
+            [target = target, e] {
+                auto *w = qobject_cast<QWidget *>(target.data());
+                if (w && reachableNow(w, e.get()))
+                    QCoreApplication::sendEvent(w, e.get());
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 }  // namespace engine

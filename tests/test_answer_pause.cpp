@@ -11,6 +11,7 @@ class AnswerPauseTest : public QObject {
     Q_OBJECT
 private slots:
     void holdsTheAnswerButtonsForOneSecond();
+    void heldClicksMeetTheResultsWindowAsRealClicksWould();
 };
 
 void AnswerPauseTest::holdsTheAnswerButtonsForOneSecond()
@@ -70,6 +71,31 @@ void AnswerPauseTest::holdsTheAnswerButtonsForOneSecond()
 
     // Nothing else arrives later.
     QTest::qWait(200);
+    QCOMPARE(d.state.answerCount, 1);
+}
+
+void AnswerPauseTest::heldClicksMeetTheResultsWindowAsRealClicksWould()
+{
+    Drill d(300);
+    auto &f = *d.form;
+    QVERIFY(d.press(f.Command8));
+    QPointer<FRM_ERRORI> report = f.errorReport();
+    QVERIFY(QTest::qWaitForWindowExposed(report.data()));
+    QVERIFY(d.via(0));
+    // During the pause: "mostra classifica", then "CHIUDI FINESTRA". The
+    // first opens the results window; the second then meets that modal
+    // window and is lost, as a real click would be.
+    QTimer::singleShot(100, [&] {
+        QTest::mouseClick(report->Command2, Qt::LeftButton);
+        QTest::mouseClick(report->Command1, Qt::LeftButton);
+    });
+    bool reportOpenBehindResults = false;
+    d.results.inside = [&](classificaform *) { reportOpenBehindResults = report && report->isVisible(); };
+    QVERIFY(d.press(f.Com10));
+    QTRY_COMPARE(d.results.opened, 1);
+    QTest::qWait(100);
+    QVERIFY(reportOpenBehindResults);
+    QVERIFY(report && report->isVisible());
     QCOMPARE(d.state.answerCount, 1);
 }
 

@@ -1,5 +1,7 @@
 #include "error_report_window.h"
 
+#include <QPointer>
+
 #include "../engine/exercise_window.h"
 #include "../layouts/layout_builder.h"
 #include "results_window.h"
@@ -37,6 +39,10 @@ void FRM_ERRORI::Command1_Click() { close(); }
 
 void FRM_ERRORI::Command2_Click()
 {
-    classificaform results(state_, clock_, classificaform::Opening::LookOnly, this);
-    results.exec();
+    // Held by a guarded pointer: should the report go while the results
+    // window is open, the results window goes with it, and only once.
+    QPointer<classificaform> results =
+        new classificaform(state_, clock_, classificaform::Opening::LookOnly, this);
+    results->exec();
+    delete results.data();
 }
