@@ -1,6 +1,8 @@
 #pragma once
-// Notes the moment a widget receives its first paint event, and runs a
-// follow-up once, from the event loop, after a settling delay.
+// Notes the moment a widget receives its first paint event and the moment
+// that first paint pass is over (every child drawn and the frame handed to
+// the window system: the event loop's next turn), and runs a follow-up once,
+// from the event loop, after a settling delay.
 
 #include <QEvent>
 #include <QObject>
@@ -15,6 +17,7 @@ namespace bench {
 class PaintProbe : public QObject {
 public:
     std::int64_t firstPaintNs = 0;
+    std::int64_t firstFrameNs = 0;  // the first paint pass over
     std::function<void()> then;  // run once, settleMs after the first paint
     int settleMs = 0;
 
@@ -23,6 +26,7 @@ protected:
     {
         if (event->type() == QEvent::Paint && firstPaintNs == 0) {
             firstPaintNs = nowNs();
+            QTimer::singleShot(0, this, [this] { firstFrameNs = nowNs(); });
             if (then)
                 QTimer::singleShot(settleMs, this, [this] { then(); });
         }

@@ -50,8 +50,9 @@ int main(int argc, char *argv[])
     secondProbe.then = [&] {
         std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
         std::printf("splash_widgets %d\nexercise_widgets %d\n", firstLabels, secondLabels);
-        std::printf("first_paint_ns %lld\nhandover_ns %lld\nsecond_paint_ns %lld\n",
-                    static_cast<long long>(firstProbe.firstPaintNs), static_cast<long long>(handoverNs),
+        std::printf("first_paint_ns %lld\nfirst_frame_ns %lld\nhandover_ns %lld\nsecond_paint_ns %lld\n",
+                    static_cast<long long>(firstProbe.firstPaintNs), static_cast<long long>(firstProbe.firstFrameNs),
+                    static_cast<long long>(handoverNs),
                     static_cast<long long>(secondProbe.firstPaintNs));
         std::fflush(stdout);
         QCoreApplication::exit(0);

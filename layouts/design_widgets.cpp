@@ -78,10 +78,50 @@ void Label::changeEvent(QEvent *event)
         fitToCaption();
 }
 
+bool Label::event(QEvent *event)
+{
+    // Polish and Show come once the window has its native window: a sizing
+    // that waits can then watch it.
+    if (fitPending_ && (event->type() == QEvent::Polish || event->type() == QEvent::Show))
+        fitToCaption();
+    return QLabel::event(event);
+}
+
+bool Label::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window's exposure reaches the filter before the window is drawn.
+    if (watched == watched_ && event->type() == QEvent::Expose && watched_->isExposed()) {
+        watched_->removeEventFilter(this);
+        watched_ = nullptr;
+        if (fitPending_)
+            fitToCaption();
+    }
+    return QLabel::eventFilter(watched, event);
+}
+
 void Label::fitToCaption()
 {
-    if (autoSize_)
-        resize(sizeHint());
+    if (!autoSize_)
+        return;
+    const QWindow *shown = window()->windowHandle();
+    if (!shown || !shown->isExposed()) {
+        fitPending_ = true;
+        waitForWindow();
+        return;
+    }
+    fitPending_ = false;
+    resize(sizeHint());
+}
+
+void Label::waitForWindow()
+{
+    QWindow *w = window()->windowHandle();
+    if (!w || w == watched_)
+        return;  // no native window yet (Polish or Show will call again), or already watched
+    if (watched_)
+        watched_->removeEventFilter(this);
+    w->installEventFilter(this);
+    watched_ = w;
 }
 
 // --- Button ------------------------------------------------------------------

@@ -11,8 +11,10 @@
 #include <QAccessible>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
+#include <QWindow>
 
 #include "control_spec.h"
 
@@ -20,6 +22,11 @@ namespace layout {
 
 QColor toColor(int rgb);
 
+// An auto-size label takes its caption's size whenever its caption or font
+// changes. Until its window is on screen (exposed) the sizing waits and is
+// done once, just before the window is drawn: while a window is built and
+// fitted to the screen, fonts and captions change several times, and each
+// sizing costs a text layout and perhaps the loading of a font.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -38,10 +45,15 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fitToCaption();
+    void waitForWindow();
     bool autoSize_;
+    bool fitPending_ = false;      // a sizing waits for the window to be on screen
+    QPointer<QWindow> watched_;    // the window whose exposure it waits for
 };
 
 class Button : public QPushButton {

@@ -2,13 +2,16 @@
 #
 # Layout under the prefix:
 #   lib/analisi-grammaticale/analisi-grammaticale   the program
+#   lib/analisi-grammaticale/analisi-grammaticale-sound.so
+#                                                    its sound module, beside it
 #   lib/analisi-grammaticale/suoni/*.wav             its cues, beside it
 #   bin/analisi-grammaticale                         relative symlink to the program
 #   share/applications/<id>.desktop, share/metainfo/<id>.metainfo.xml,
 #   share/icons/hicolor/scalable/apps/<id>.svg
 #
-# The program finds its cues through the folder of its own executable, and
-# the symlink resolves to the real file, so the two must stay together.
+# The program finds its sound module and its cues through the folder of its
+# own executable, and the symlink resolves to the real file, so they must
+# stay together.
 
 include(GNUInstallDirs)
 
@@ -23,6 +26,9 @@ set(AG_RELEASE_DATE 2026-12-08)
 set(AG_PROGRAM_DIR lib/${AG_PROGRAM})
 
 install(TARGETS analisi-grammaticale RUNTIME DESTINATION ${AG_PROGRAM_DIR})
+# Loaded by the program on its first cue (platform/sound_module.h); without it
+# the program runs silent.
+install(TARGETS analisi-grammaticale-sound LIBRARY DESTINATION ${AG_PROGRAM_DIR})
 install(FILES ${CUE_FILES} DESTINATION ${AG_PROGRAM_DIR}/suoni)
 
 # The launcher on the PATH: a relative symlink made in the build folder and
@@ -66,10 +72,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries (libqt6widgets6, libqt6multimedia6, libstdc++6...) come with
-# their versions from dpkg-shlibdeps; named here is what is only loaded at run
-# time or named by the layouts: the window system plugins and the fonts that
-# fontconfig substitutes for Arial and Bookman Old Style.
+# The libraries (libqt6widgets6, libstdc++6..., and libqt6multimedia6 for the
+# sound module) come with their versions from dpkg-shlibdeps; named here is
+# what is only loaded at run time or named by the layouts: the window system
+# plugins and the fonts that fontconfig substitutes for Arial and Bookman Old
+# Style.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-urw-base35")
 include(CPack)

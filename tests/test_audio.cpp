@@ -13,6 +13,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibrary>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QSoundEffect>
 #include <QTemporaryDir>
@@ -21,10 +23,12 @@
 #include <QUrl>
 
 #include <deque>
+#include <memory>
 
 #include "engine/random_source.h"
 #include "platform/audio.h"
 #include "platform/cue_player.h"
+#include "platform/sound_module.h"
 
 namespace {
 
@@ -142,6 +146,12 @@ private slots:
     void playerNeverHoldsUpTheProgram();
     void playerKeepsOnlyTheNewestCue();
     void playerSkipsAnOversizedFile();
+
+    // The sound module the program plays through.
+    void moduleLoadsFromBesideTheProgram();
+    void moduleRefusesAnotherVersion();
+    void unusableModuleMeansSilence_data();
+    void unusableModuleMeansSilence();
 
 private:
     QString cue(const QString &file) const { return QDir(sounds_).filePath(file); }
@@ -398,6 +408,57 @@ void TestAudio::playerSkipsAnOversizedFile()
     QVERIFY2(ns < 50'000'000, qPrintable(QStringLiteral("play() took %1 ms").arg(ns / 1e6)));
     QVERIFY(runEventLoop(200) < 1000);
     QVERIFY2(player.findChildren<QSoundEffect *>().isEmpty(), "the oversized file was handed to the sound player");
+}
+
+void TestAudio::moduleLoadsFromBesideTheProgram()
+{
+    const QString path = platform::ModuleCuePlayer::modulePath();
+    QCOMPARE(QFileInfo(path).absolutePath(), QCoreApplication::applicationDirPath());
+    QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+    platform::ModuleCuePlayer player;
+    QVERIFY(player.load());
+    QVERIFY(player.load());  // loaded once, ready from then on
+    // Its player takes good and bad files alike and returns at once.
+    QElapsedTimer t;
+    t.start();
+    player.play(cue(QStringLiteral("valid.wav")));
+    player.play(cue(QStringLiteral("text.wav")));
+    player.play(cue(QStringLiteral("valid2.wav")));
+    QVERIFY(t.elapsed() < 200);
+    QVERIFY(runEventLoop(100) < 1000);
+}
+
+void TestAudio::moduleRefusesAnotherVersion()
+{
+    QLibrary module(platform::ModuleCuePlayer::modulePath());
+    QVERIFY2(module.load(), qPrintable(module.errorString()));
+    auto factory = reinterpret_cast<platform::SoundModuleFactory>(module.resolve(platform::kSoundModuleFactory));
+    QVERIFY(factory);
+    QCOMPARE(factory(platform::kSoundModuleVersion + 1), nullptr);
+    const std::unique_ptr<platform::CuePlayer> player(factory(platform::kSoundModuleVersion));
+    QVERIFY(player);
+}
+
+void TestAudio::unusableModuleMeansSilence_data()
+{
+    QTest::addColumn<QString>("module");
+    QTest::newRow("missing") << dir_.filePath(QStringLiteral("nowhere.so"));
+    QTest::newRow("not a library") << cue(QStringLiteral("text.wav"));
+    QTest::newRow("a folder") << cue(QStringLiteral("folder.wav"));
+    // A real library without the factory.
+    QTest::newRow("no factory") << QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/libQt6Core.so.6");
+}
+
+void TestAudio::unusableModuleMeansSilence()
+{
+    QFETCH(QString, module);
+    platform::ModuleCuePlayer player(module);
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(!player.load());
+    player.play(cue(QStringLiteral("valid.wav")));  // nothing to play through: no crash, no wait
+    QVERIFY(!player.load());
+    QVERIFY(t.elapsed() < 1000);
 }
 
 int main(int argc, char *argv[])

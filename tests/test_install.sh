@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR with the prefix /usr, then
-#   layout: checks the installed files (program, cues beside it, launcher
-#           symlink, desktop entry, metainfo, icon);
+#   layout: checks the installed files (program, sound module and cues beside
+#           it, launcher symlink, desktop entry, metainfo, icon);
 #   launch: starts the installed program offscreen through the launcher for a
-#           few seconds under strace and checks that it opens its start cue
-#           from the cue folder beside the installed program.
+#           few seconds under strace and checks that it loads its sound module
+#           and opens its start cue from beside the installed program; then
+#           that it still runs, silent, with the module missing or broken.
 # Usage: test_install.sh layout|launch <build folder> <app id> <cue name>...
 # Exit status: 0 passed, 1 failed, 77 skipped.
 set -uo pipefail
@@ -15,6 +16,8 @@ app_id=${3:?app id}
 shift 3
 cues=("$@")
 program=analisi-grammaticale
+module=analisi-grammaticale-sound.so
+factory=analisi_grammaticale_sound_player
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -39,6 +42,33 @@ check_layout() {
     else
         fail "no executable program at $exe"
     fi
+
+    # The sound module beside it: a shared object exporting the player's
+    # factory. Qt Multimedia is the module's alone: the program does not load
+    # it at start-up.
+    local mod=$progdir/$module
+    if [ -f "$mod" ] && [ ! -L "$mod" ]; then
+        [ "$(head -c 4 "$mod" | od -An -c | tr -d ' ')" = '177ELF' ] || fail "$mod is not an ELF file"
+        # e_type, little-endian, at offset 16: 3 is a shared object
+        [ "$(od -An -tu2 -j16 -N2 "$mod" | tr -d ' ')" = 3 ] || fail "$mod is not a shared object"
+    else
+        fail "no sound module at $mod"
+    fi
+    if command -v readelf > /dev/null; then
+        if [ -f "$mod" ]; then
+            readelf -W --dyn-syms "$mod" | awk -v f="$factory" '$5 == "GLOBAL" && $7 != "UND" && $8 == f { ok = 1 } END { exit !ok }' \
+                || fail "$mod does not export $factory"
+            readelf -d "$mod" | grep -q 'NEEDED.*\[libQt6Multimedia\.so' || fail "$mod does not use Qt Multimedia"
+        fi
+        if [ -f "$exe" ] && readelf -d "$exe" | grep -q 'NEEDED.*\[libQt6Multimedia\.so'; then
+            fail "$exe is linked to Qt Multimedia"
+        fi
+    else
+        echo "readelf not installed: the module's symbols and the libraries needed not checked"
+    fi
+    local entries
+    entries=$(cd "$progdir" 2>/dev/null && find . -mindepth 1 -maxdepth 1 -printf '%f\n' | sort | tr '\n' ' ')
+    [ "$entries" = "$program $module suoni " ] || fail "$progdir holds '$entries'"
 
     # The cues beside it: exactly the ones built, unchanged, not executable.
     [ ${#cues[@]} -eq 10 ] || fail "expected the names of ten cues, got ${#cues[@]}"
@@ -130,10 +160,10 @@ check_layout() {
     fi
 }
 
-check_launch() {
-    command -v strace > /dev/null || skip "strace not installed"
-    strace -o /dev/null true 2> /dev/null || skip "strace cannot trace here"
-    local trace=$root/openat.trace
+# Starts the installed program through the launcher, offscreen, under strace
+# (openat calls into $1) for 3 s; fails unless it was still running then.
+launch_traced() {
+    local trace=$1 what=$2
     local status=0
     # From / so that nothing is found relative to the build folder; the inner
     # timeout ends the program, which must still be running after 3 s.
@@ -142,21 +172,48 @@ check_launch() {
         timeout -s TERM 3 "$usr/bin/$program") > "$root/program.log" 2>&1 || status=$?
     if [ "$status" -ne 124 ]; then
         cat "$root/program.log" >&2
-        fail "the installed program did not keep running for 3 s (exit status $status)"
+        fail "the installed program$what did not keep running for 3 s (exit status $status)"
     fi
+}
 
-    local cue=$progdir/suoni/conga.wav
-    # A successful openat of the cue, whether strace logged it in one line or
-    # as "<unfinished ...>" then "<... openat resumed> ... = fd" in its thread.
-    awk -v path="\"$cue\"" '
+# Did the trace $1 record a successful openat of the file $2, whether strace
+# logged it in one line or as "<unfinished ...>" then "<... openat resumed>
+# ... = fd" in its thread?
+opened() {
+    awk -v path="\"$2\"" '
         index($0, path) && / = [0-9]+$/ { found = 1 }
         index($0, path) && /<unfinished \.\.\.>$/ { pending[$1] = 1 }
         /<\.\.\. openat resumed>/ && pending[$1] { if (/ = [0-9]+$/) found = 1; delete pending[$1] }
-        END { exit !found }' "$trace" \
-        || fail "the program did not open $cue"
+        END { exit !found }' "$1"
+}
+
+check_launch() {
+    command -v strace > /dev/null || skip "strace not installed"
+    strace -o /dev/null true 2> /dev/null || skip "strace cannot trace here"
+    local trace=$root/openat.trace
+    local cue=$progdir/suoni/conga.wav
+    local mod=$progdir/$module
+
+    launch_traced "$trace" ""
+    opened "$trace" "$mod" || fail "the program did not load its sound module $mod"
+    opened "$trace" "$cue" || fail "the program did not open $cue"
     local stray
     stray=$(grep -E '"[^"]*suoni/[^"]*"' "$trace" | grep -vF "\"$progdir/suoni/")
     [ -z "$stray" ] || fail "the program looked for cues elsewhere: $stray"
+    # (Qt may look in a CPU-specific subfolder first: still the program's own.)
+    stray=$(grep -F "$module" "$trace" | grep -vF "\"$progdir/")
+    [ -z "$stray" ] || fail "the program looked for its sound module elsewhere: $stray"
+
+    # Without a usable module the program runs on, silent: the cue player
+    # (which reads the cue) is in the module.
+    [ -f "$mod" ] || return 0
+    mv "$mod" "$root/module.saved"
+    launch_traced "$trace" " without its sound module"
+    ! opened "$trace" "$cue" || fail "the program opened $cue without its sound module"
+    printf 'not a module\n' > "$mod"
+    launch_traced "$trace" " with a broken sound module"
+    opened "$trace" "$mod" || fail "the program did not try its broken sound module $mod"
+    ! opened "$trace" "$cue" || fail "the program opened $cue with a broken sound module"
 }
 
 case "$mode" in

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "layouts/control_spec.h"
@@ -326,6 +327,7 @@ private slots:
     void autoSizeLabelsFollowTheirCaption();
     void fixedLabelsKeepTheirSize();
     void emptyCountLabelTakesNoRoom();
+    void autoSizeLabelsAreSizedBeforeTheirWindowIsDrawn();
 
 private:
     QWidget *window(const QString &name) const { return windows_.at(name).get(); }
@@ -808,4 +810,48 @@ void TestLayouts::emptyCountLabelTakesNoRoom()
 }
 
 QTEST_MAIN(TestLayouts)
+void TestLayouts::autoSizeLabelsAreSizedBeforeTheirWindowIsDrawn()
+{
+    // Captions and fonts set while the window is not on screen: the label has
+    // their size by the time it is first drawn, and again after the window
+    // was hidden and changed.
+    struct FirstPaint : QObject {
+        std::optional<QRect> geometry;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint && !geometry)
+                geometry = static_cast<QWidget *>(watched)->geometry();
+            return false;
+        }
+    } probe;
+    auto w = std::make_unique<QWidget>();
+    layout::build(layout::splashLayout(), w.get());
+    auto *lbl = layout::control<layout::Label>(w.get(), QStringLiteral("Label5"));
+    lbl->installEventFilter(&probe);
+    const QString longer = QStringLiteral("della nuova analisi");
+    lbl->setCaption(longer);
+    QFont font = lbl->font();
+    font.setPointSizeF(30);
+    lbl->setFont(font);
+    const QFontMetrics fm(font);
+
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QTRY_VERIFY(probe.geometry.has_value());
+    QCOMPARE(probe.geometry->topLeft(), QPoint(qRound(px(4950)), qRound(px(2760))));
+    QVERIFY2(probe.geometry->width() >= fm.horizontalAdvance(longer), qPrintable(where(*probe.geometry)));
+    QVERIFY2(probe.geometry->height() >= fm.height(), qPrintable(where(*probe.geometry)));
+    const QRect wide = *probe.geometry;
+
+    w->hide();
+    lbl->setCaption(QStringLiteral("d"));
+    probe.geometry.reset();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QTRY_VERIFY(probe.geometry.has_value());
+    QCOMPARE(probe.geometry->topLeft(), wide.topLeft());
+    QVERIFY2(probe.geometry->width() < wide.width() / 2, qPrintable(where(*probe.geometry)));
+    QCOMPARE(lbl->geometry(), *probe.geometry);
+}
+
 #include "test_layouts.moc"

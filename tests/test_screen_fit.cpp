@@ -72,6 +72,7 @@ private slots:
     void manyResizesDoNotDrift();
     void minimisedOrTinyWindowsStayValid();
     void splashFillsTheScreen();
+    void splashPlaysCongaJustAfterItIsDrawn();
     void sideWindowsKeepTheirDesignSize();
 };
 
@@ -186,6 +187,48 @@ void ScreenFitTest::splashFillsTheScreen()
     QCOMPARE(fit::state().refHeight, 8535.0);
     expectFitted(splash);
     QCOMPARE(layout::control(splash, "Label1")->font().pointSizeF(), 42 * screen.height() / (8535 / 15.0));
+    delete guard.data();
+}
+
+void ScreenFitTest::splashPlaysCongaJustAfterItIsDrawn()
+{
+    // "conga" plays once, as the splash appears: after its first drawing, so
+    // that starting the cue never holds the first picture up.
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++paints;
+            return false;
+        }
+    } count;
+    struct Player final : platform::CuePlayer {
+        const PaintCount *count = nullptr;
+        QStringList files;
+        QList<int> paintsBefore;
+        void play(const QString &path) override
+        {
+            files << path.section('/', -2);
+            paintsBefore << count->paints;
+        }
+    } player;
+    player.count = &count;
+    ScriptedRandom random;
+    platform::Audio audio(player, random);
+    auto *splash = new Iniziale(audio, [] {}, 60000);
+    QPointer<Iniziale> guard(splash);
+    splash->installEventFilter(&count);
+    QCoreApplication::processEvents();
+    QVERIFY(player.files.isEmpty());  // not while it is built and not yet shown
+
+    splash->show();
+    QTRY_COMPARE(player.files, QStringList{QStringLiteral("suoni/conga.wav")});
+    QVERIFY2(player.paintsBefore.first() >= 1, "conga started before the splash was drawn");
+    // Drawn again, it stays quiet.
+    splash->repaint();
+    QTest::qWait(50);
+    QCOMPARE(player.files.size(), 1);
     delete guard.data();
 }
 

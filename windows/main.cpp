@@ -10,7 +10,7 @@
 #include "../engine/exercise_window.h"
 #include "../engine/random_source.h"
 #include "../platform/audio.h"
-#include "../platform/cue_player.h"
+#include "../platform/sound_module.h"
 #include "splash_window.h"
 
 int main(int argc, char *argv[])
@@ -23,7 +23,8 @@ int main(int argc, char *argv[])
 
     engine::SteadyClock clock;
     engine::SystemRandom random;
-    platform::QtCuePlayer player;
+    // Qt Multimedia comes in with the first cue, after the splash is drawn.
+    platform::ModuleCuePlayer player;
     platform::Audio audio(player, random);
     engine::DrillState state;
 

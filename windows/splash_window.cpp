@@ -23,7 +23,7 @@ void Iniziale::Form_Load()
         fitList.push_back(layout::control(this, name));
     platform::ridimschermo::fitWindow(this, fitList);
 
-    audio_.suona(QStringLiteral("conga"));
+    playConga();
     Timer1->setInterval(delayMs_);
     Timer1->start();
 }
@@ -42,6 +42,28 @@ void Iniziale::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     platform::ridimschermo::ridimensiona();
+}
+
+void Iniziale::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    painted_ = true;
+    if (congaWaiting_) {
+        congaWaiting_ = false;
+        playConga();
+    }
+}
+
+void Iniziale::playConga()
+{
+    // The cue (and, the first time, loading the sound player) starts from the
+    // event loop once the window has been drawn, so that it never holds up
+    // the first picture; the pupil hears it a few milliseconds later.
+    if (!painted_) {
+        congaWaiting_ = true;
+        return;
+    }
+    QTimer::singleShot(0, this, [this] { audio_.suona(QStringLiteral("conga")); });
 }
 
 void Iniziale::handOver()

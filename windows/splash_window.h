@@ -1,7 +1,8 @@
 #pragma once
-// Iniziale, the splash window the program starts on. It plays "conga" and,
-// after six seconds or at a click on its surface (not on its texts), hands
-// over to the exercise window, exactly once, and unloads itself.
+// Iniziale, the splash window the program starts on. It plays "conga" as it
+// appears (the cue starts just after the window is first drawn) and, after
+// six seconds or at a click on its surface (not on its texts), hands over to
+// the exercise window, exactly once, and unloads itself.
 
 #include <QTimer>
 #include <QWidget>
@@ -24,12 +25,16 @@ public:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void handOver();
+    void playConga();
 
     platform::Audio &audio_;
     std::function<void()> showExercise_;
     int delayMs_;
     bool handedOver_ = false;
+    bool painted_ = false;      // the window has been drawn at least once
+    bool congaWaiting_ = false;  // "conga" waits for the first drawing
 };
