@@ -1,0 +1,21 @@
+#include "program.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+Program::Program()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);  // FINE ends the program
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.scuola.AnalisiGrammaticale"));
+
+    splash_ = new Iniziale(audio_, [this] {
+        if (!exercise_) {
+            exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{clock_, random_, audio_});
+            if (onExerciseLoaded)
+                onExerciseLoaded(*exercise_);
+        }
+        exercise_->show();
+    });
+}
