@@ -148,13 +148,7 @@ int main(int argc, char *argv[])
 
     TimedForm form(state, engine::ExerciseServices{clock, random, audio, /*pauseMs=*/0});
     bench::PaintProbe probe;
-    form.installEventFilter(&probe);
-    form.show();
-    QElapsedTimer wait;
-    wait.start();
-    while (probe.firstPaintNs == 0 && wait.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    if (probe.firstPaintNs == 0)
+    if (!bench::showAndWaitForFirstPaint(&form, probe))
         fail("the exercise window never painted");
     settle();
 

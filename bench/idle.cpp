@@ -5,7 +5,6 @@
 // Argument: [seconds, default 60]
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QStyleFactory>
 #include <QTimer>
 #include <sys/resource.h>
@@ -47,12 +46,7 @@ int main(int argc, char *argv[])
     engine::DrillState state;
     engine::FormB form(state, engine::ExerciseServices{clock, random, audio});
     bench::PaintProbe probe;
-    form.installEventFilter(&probe);
-    form.show();
-    QElapsedTimer wait;
-    wait.start();
-    while (probe.firstPaintNs == 0 && wait.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    bench::showAndWaitForFirstPaint(&form, probe);
     form.VIA->click();
     // Let the start-up work and the VIA repaint finish before measuring.
     QTimer::singleShot(1000, &app, [] { QCoreApplication::exit(0); });

@@ -4,9 +4,12 @@
 // the window system: the event loop's next turn), and runs a follow-up once,
 // from the event loop, after a settling delay.
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
+#include <QWidget>
 #include <cstdint>
 #include <functional>
 
@@ -33,5 +36,17 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// Shows `window` and waits, up to 10 s, for its first paint; false if none came.
+inline bool showAndWaitForFirstPaint(QWidget *window, PaintProbe &probe)
+{
+    window->installEventFilter(&probe);
+    window->show();
+    QElapsedTimer wait;
+    wait.start();
+    while (probe.firstPaintNs == 0 && wait.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    return probe.firstPaintNs != 0;
+}
 
 }  // namespace bench
