@@ -358,6 +358,11 @@ void Monkey::finish()
         QCoreApplication::processEvents();
         return;
     }
+    if (!pressable(form_->FINE)) {  // a window shrunk too far to reach FINE
+        form_->resize(825, 596);
+        QCoreApplication::processEvents();
+        return;
+    }
     checkAtRest();
     if (!failure_.isEmpty())
         return;
