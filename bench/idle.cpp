@@ -15,7 +15,7 @@
 #include "bench_common.h"
 #include "engine/clock.h"
 #include "engine/drill_state.h"
-#include "engine/exercise_window.h"
+#include "windows/exercise_window.h"
 #include "engine/random_source.h"
 #include "paint_probe.h"
 #include "platform/audio.h"

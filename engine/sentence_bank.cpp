@@ -37,6 +37,18 @@ void SentenceBank::setCode(int sentence, int position, std::int16_t code)
     codes_[sentence][position] = code;
 }
 
+Features SentenceBank::features(int sentence, int position) const
+{
+    check(sentence, position);
+    return features_[sentence][position];
+}
+
+void SentenceBank::setFeatures(int sentence, int position, Features features)
+{
+    check(sentence, position);
+    features_[sentence][position] = features;
+}
+
 void SentenceBank::fill()
 {
     for (const SentenceSource &s : sentenceSources()) {
@@ -44,6 +56,7 @@ void SentenceBank::fill()
         for (int p = 1; p <= kLastPosition; ++p) {
             setWord(s.index, p, s.cells[p - 1].text);
             setCode(s.index, p, s.cells[p - 1].code);
+            setFeatures(s.index, p, s.cells[p - 1].features);
         }
     }
 }

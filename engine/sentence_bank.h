@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "features.h"
 #include "or_empty.h"
 
 namespace engine {
@@ -25,6 +26,11 @@ public:
     void setWord(int sentence, int position, std::string text);
     void setCode(int sentence, int position, std::int16_t code);
 
+    // The complete analysis of a unit beyond its part of speech; unset where
+    // the key asks nothing more.
+    Features features(int sentence, int position) const;
+    void setFeatures(int sentence, int position, Features features);
+
     // Fills the built-in sentences in index order: for each one the count
     // cell, then positions 1..22, word before code.
     void fill();
@@ -33,6 +39,7 @@ private:
     static void check(int sentence, int position);
     std::array<std::array<OrEmpty<std::string>, kPositions>, kRows> words_{};
     std::array<std::array<OrEmpty<std::int16_t>, kPositions>, kRows> codes_{};
+    std::array<std::array<Features, kPositions>, kRows> features_{};
 };
 
 }  // namespace engine

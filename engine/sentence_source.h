@@ -7,11 +7,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "features.h"
+
 namespace engine {
 
 struct UnitSource {
     const char *text;   // UTF-8, exactly as displayed, spaces included
     std::int16_t code;  // 1..9 part of speech, 0 for a filler cell
+    Features features{};  // kind, gender, number where the key sets them
 };
 
 struct SentenceSource {

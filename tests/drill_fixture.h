@@ -13,7 +13,7 @@
 
 #include "engine/clock.h"
 #include "engine/drill_state.h"
-#include "engine/exercise_window.h"
+#include "windows/exercise_window.h"
 #include "engine/random_source.h"
 #include "platform/audio.h"
 #include "windows/results_window.h"

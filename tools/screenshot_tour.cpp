@@ -16,7 +16,7 @@
 #include "engine/clock.h"
 #include "engine/rules.h"
 #include "engine/drill_state.h"
-#include "engine/exercise_window.h"
+#include "windows/exercise_window.h"
 #include "platform/audio.h"
 #include "windows/results_window.h"
 #include "windows/splash_window.h"

@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "../engine/exercise_window.h"
+#include "exercise_window.h"
 #include "../layouts/layout_builder.h"
 #include "results_window.h"
 

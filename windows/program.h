@@ -9,7 +9,7 @@
 
 #include "../engine/clock.h"
 #include "../engine/drill_state.h"
-#include "../engine/exercise_window.h"
+#include "exercise_window.h"
 #include "../engine/random_source.h"
 #include "../platform/audio.h"
 #include "../platform/sound_module.h"

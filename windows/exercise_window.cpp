@@ -6,8 +6,8 @@
 
 #include "../layouts/layout_builder.h"
 #include "../platform/screen_fit.h"
-#include "../windows/error_report_window.h"
-#include "../windows/results_window.h"
+#include "error_report_window.h"
+#include "results_window.h"
 
 namespace engine {
 

@@ -17,10 +17,10 @@
 #include "../layouts/design_widgets.h"
 #include "../platform/audio.h"
 #include "answer_gate.h"
-#include "clock.h"
-#include "drill_state.h"
+#include "../engine/clock.h"
+#include "../engine/drill_state.h"
 
-#include "../windows/error_report_window.h"
+#include "error_report_window.h"
 
 namespace engine {
 

@@ -1,0 +1,74 @@
+#pragma once
+// Teachers' sentence collections: plain UTF-8 text files, one sentence per
+// line, units separated by '|', each unit "text = analysis":
+//
+//     # Frasi della 2ª B
+//     Il = art det m s | mio = agg m s | amico = nome m s | ha invitato = verbo
+//
+// The analysis is the part of speech (Italian word, school abbreviation or
+// its number 1..9), then optionally the article's kind and the gender and
+// number. This is the one reader and writer of the format: the drill loads
+// collections with it and the sentence editor reads and writes them with it.
+// Everything here is untrusted input: nothing throws, every line that cannot
+// be used comes back as Invalid with a message in Italian naming where.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "features.h"
+
+namespace engine::collection {
+
+inline constexpr int kMaxUnits = 22;  // the exercise window's word rows
+
+struct Unit {
+    std::string text;  // trimmed; shown exactly so, punctuation included
+    int code = 0;      // 1..9, the order of the part-of-speech buttons
+    Features features;
+    bool operator==(const Unit &) const = default;
+};
+
+// A problem found in a collection, for the teacher. Line and column are
+// 1-based (the column counts characters, not bytes); 0 where they do not apply.
+struct Message {
+    int line = 0;
+    int column = 0;
+    std::string text;  // Italian, e.g. "«nomee» non è una parte del discorso"
+};
+
+struct Line {
+    enum class Kind { Blank, Comment, OnlyThese, Sentence, Invalid };
+    Kind kind = Kind::Blank;
+    std::string raw;          // the line exactly as read, without its line end
+    std::vector<Unit> units;  // Sentence only
+    Message problem;          // Invalid only
+};
+
+// One line. `lineNumber` goes into the problem's position.
+Line parseLine(std::string_view raw, int lineNumber);
+
+// A whole file's bytes: UTF-8 with or without BOM, LF or CRLF. Every line is
+// kept in order, so that an editor can write back what it did not change.
+struct File {
+    std::vector<Line> lines;
+    std::vector<Message> messages;  // file-level problems, then each invalid line's
+    bool onlyThese = false;         // the file asks to leave out the built-in sentences
+};
+File parseFile(std::string_view bytes);
+
+// Live check of a sentence being edited: empty when it can be drilled.
+std::vector<Message> checkUnits(const std::vector<Unit> &units);
+
+// The canonical form a program writes: "text = abbreviation [features]",
+// single spaces, units joined by " | ", lower case, no dots.
+std::string writeLine(const std::vector<Unit> &units);
+std::string abbreviation(int code);                    // "art", "nome", ..., "escl"
+std::string featureWords(int code, const Features &f);  // "det m s", "" when unset
+inline constexpr std::string_view kOnlyTheseLine = "@solo queste frasi";
+
+// "frasi.txt, riga 3, colonna 17: «nomee» non è una parte del discorso"
+std::string describe(std::string_view fileName, const Message &message);
+
+}  // namespace engine::collection
