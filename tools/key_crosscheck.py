@@ -186,8 +186,11 @@ def main():
                 features += 1
                 mine, other = ours[feature], theirs.get(feature)
                 if other is None and mine is not None:
-                    open_[silence] = open_.get(silence, 0) + 1
-                    verdict = f"incerto: {silence}"
+                    why = silence
+                    if feature == "tipo" and theirs and "det" not in reading[1]:
+                        why = "altra parte del discorso"  # "il" read as a pronoun
+                    open_[why] = open_.get(why, 0) + 1
+                    verdict = f"incerto: {why}"
                 elif mine == other:
                     agreements += 1
                     verdict = "concorda"
