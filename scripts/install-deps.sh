@@ -16,6 +16,8 @@ packages=(
     xvfb xauth openbox x11vnc imagemagick xdotool
     # tests: measuring the cue files, a real sound server with a null sink
     sox pulseaudio strace desktop-file-utils appstream libxml2-utils
+    # maintainers: the answer key's cross-check with the Italian analyser
+    python3 apertium lttoolbox cg3 apertium-spa-ita
 )
 
 missing=()

@@ -1,0 +1,223 @@
+#!/usr/bin/env python3
+"""Cross-checks the answer key's article kind, gender and number with the
+Italian analyser of the Debian package apertium-spa-ita (morphology, the
+constraint grammar and the tagger: the first three steps of its ita-spa
+pipeline).
+
+For every unit coded 1..4 it prints, per feature, whether the key and the
+analyser agree, disagree, or the analyser leaves the feature open (<mf>,
+<sp>, an unknown word). The disagreements the key keeps on purpose are listed
+below with their reason; any other one makes the tool end with status 1.
+
+    tools/key_crosscheck.py [path/to/key_dump]   (default: build/key_dump)
+
+Maintainers' tool: needs apertium, apertium-spa-ita and cg3 installed.
+"""
+
+import re
+import subprocess
+import sys
+from pathlib import Path
+
+DATA = Path("/usr/share/apertium/apertium-spa-ita")
+PIPELINE = [
+    ["lt-proc", "-w", str(DATA / "ita-spa.automorf.bin")],
+    ["cg-proc", "-w", str(DATA / "ita-spa.rlx.bin")],
+    ["apertium-tagger", "-g", "-p", str(DATA / "ita-spa.prob")],
+]
+
+# key_dump's enum values, as the exercise window names them.
+KIND = {0: None, 1: "determinativo", 2: "indeterminativo", 3: "partitivo"}
+GENDER = {0: None, 1: "maschile", 2: "femminile"}
+NUMBER = {0: None, 1: "singolare", 2: "plurale"}
+
+# Disagreements the key keeps: (sentence, position, feature) -> why.
+KEPT = {
+    (10, 13, "numero"): "«creargli» è «creare a lui», a «tuo fratello»: singolare; "
+                        "l'analizzatore intende il colloquiale «a loro»",
+    (32, 17, "numero"): "«le ho promesso» è «ho promesso a lei», a «mia madre»: singolare; "
+                        "l'analizzatore intende il complemento oggetto plurale «le»",
+}
+
+
+def fail(message):
+    sys.stderr.write(f"key_crosscheck: {message}\n")
+    sys.exit(2)
+
+
+def read_key(dump):
+    """Sentences from key_dump: {sentence: [(position, code, features, text)]}."""
+    try:
+        lines = subprocess.run([dump], check=True, capture_output=True, text=True).stdout
+    except (OSError, subprocess.CalledProcessError) as error:
+        fail(f"non riesco a leggere la chiave da {dump}: {error}")
+    key = {}
+    for number, line in enumerate(lines.splitlines(), 1):
+        fields = line.split("\t")
+        if len(fields) != 7:
+            fail(f"{dump}, riga {number}: attesi 7 campi, trovati {len(fields)}")
+        s, p, code, kind, gender, num = map(int, fields[:6])
+        features = {"tipo": KIND[kind], "genere": GENDER[gender], "numero": NUMBER[num]}
+        key.setdefault(s, []).append((p, code, features, fields[6]))
+    return key
+
+
+def sentence_text(units):
+    """The sentence as running text, and each unit's [start, end) in it.
+    Hints in parentheses are dropped; a unit ending in a hyphen or an
+    apostrophe joins the next one without a space ("mostrar-" "ci")."""
+    text, spans = "", []
+    for _, _, _, raw in units:
+        word = re.sub(r"\([^)]*\)", "", raw).strip()
+        if text and not text.endswith("'"):
+            if text.endswith("-"):
+                text = text[:-1]
+            else:
+                text += " "
+        start = len(text)
+        text += word
+        spans.append([start, len(text)])
+    for span in spans:  # a unit that lost its hyphen ends one letter earlier
+        span[1] = min(span[1], len(text))
+    return text, spans
+
+
+def analyse(text):
+    data = text.encode("utf-8")
+    for command in PIPELINE:
+        try:
+            data = subprocess.run(command, input=data, check=True, capture_output=True).stdout
+        except (OSError, subprocess.CalledProcessError) as error:
+            fail(f"l'analizzatore ({command[0]}) non risponde: {error}")
+    return data.decode("utf-8")
+
+
+def tokens(text, output, where):
+    """The analyser's units as (start, end, parts), parts a list of
+    (lemma, tags) split on '+'; an unknown word has no parts."""
+    found, cursor = [], 0
+    for match in re.finditer(r"\^((?:[^$\\]|\\.)*)\$", output):
+        surface, _, analysis = re.sub(r"\\(.)", r"\1", match.group(1)).partition("/")
+        start = text.find(surface, cursor)
+        if start < 0:
+            sys.stderr.write(f"key_crosscheck: {where}: «{surface}» non si trova nel testo\n")
+            continue
+        cursor = start + len(surface)
+        parts = []
+        if not analysis.startswith("*"):
+            for part in analysis.split("+"):
+                lemma = part.split("<", 1)[0]
+                parts.append((lemma, re.findall(r"<([^>]+)>", part)))
+        found.append((start, cursor, parts))
+    return found
+
+
+# Readings as another part of speech (verb, adverb...) say nothing here.
+FEATURELESS = {"vblex", "vbser", "vbhaver", "vbmod", "vaux", "adv", "pr", "cnjcoo", "cnjsub",
+               "cnjadv", "ij"}
+
+
+def analyser_features(lemma, tags):
+    if tags and tags[0] in FEATURELESS:
+        return {}
+    gender = {"m": "maschile", "f": "femminile"}
+    number = {"sg": "singolare", "pl": "plurale"}
+    kind = None
+    if "det" in tags:
+        first = lemma.lower().split(" ")[0]  # "il mio" for "I miei"
+        if "def" in tags or first == "il":
+            kind = "determinativo"
+        elif "ind" in tags or first == "un":
+            kind = "indeterminativo"
+    return {
+        "tipo": kind,
+        "genere": next((gender[t] for t in tags if t in gender), None),
+        "numero": next((number[t] for t in tags if t in number), None),
+    }
+
+
+PUNCTUATION = {"cm", "sent", "lpar", "rpar", "guio", "lquest", "rquest", "apos", "quot"}
+
+
+def is_punctuation(parts):
+    return len(parts) == 1 and any(t in PUNCTUATION for t in parts[0][1])
+
+
+def unit_analysis(span, spans, found):
+    """The analyser's reading of one unit: the first token overlapping it;
+    a token over several units gives each its own '+' part when it has one
+    per unit ("mostrarci"), else the same reading to all ("I miei")."""
+    for start, end, parts in found:
+        if start >= span[1] or end <= span[0] or is_punctuation(parts):
+            continue
+        if not parts:
+            return None  # a word the analyser does not know
+        covered = [u for u in spans if u[0] < end and u[1] > start]
+        if len(parts) == len(covered):
+            return parts[covered.index(span)]
+        return parts[0] if len(parts) == 1 else parts[-1]
+    return None
+
+
+def main():
+    dump = sys.argv[1] if len(sys.argv) > 1 else "build/key_dump"
+    key = read_key(dump)
+    units = features = agreements = 0
+    open_ = {}  # why the analyser leaves a feature open -> how often
+    disagreements = []
+    for s in sorted(key):
+        text, spans = sentence_text(key[s])
+        found = tokens(text, analyse(text), f"frase {s}")
+        for (p, code, ours, raw), span in zip(key[s], spans):
+            if not 1 <= code <= 4:
+                continue
+            units += 1
+            reading = unit_analysis(span, spans, found)
+            theirs = analyser_features(*reading) if reading else {}
+            if not reading:
+                silence = "parola sconosciuta"
+            elif not theirs:
+                silence = "altra parte del discorso"
+            else:
+                silence = "forma ambigua (mf, sp, nt)"
+            asked = ["tipo", "genere", "numero"] if code == 1 else ["genere", "numero"]
+            tag = "+".join(reading[1]) if reading else "sconosciuta"
+            for feature in asked:
+                features += 1
+                mine, other = ours[feature], theirs.get(feature)
+                if other is None and mine is not None:
+                    why = silence
+                    if feature == "tipo" and theirs and "det" not in reading[1]:
+                        why = "altra parte del discorso"  # "il" read as a pronoun
+                    open_[why] = open_.get(why, 0) + 1
+                    verdict = f"incerto: {why}"
+                elif mine == other:
+                    agreements += 1
+                    verdict = "concorda"
+                else:
+                    disagreements.append((s, p, raw.strip(), feature, mine, other))
+                    verdict = "DISCORDA"
+                print(f"{s}.{p}\t{raw.strip()}\t{feature}\t{mine or '-'} / {other or '-'}"
+                      f"\t{verdict}\t<{tag}>")
+    print()
+    print(f"unità controllate: {units}")
+    print(f"tratti controllati: {features}")
+    print(f"concordanze: {agreements}")
+    print(f"analizzatore incerto: {sum(open_.values())}")
+    for silence, count in sorted(open_.items()):
+        print(f"  {silence}: {count}")
+    print(f"discordanze: {len(disagreements)}")
+    unexplained = 0
+    for s, p, word, feature, mine, other in disagreements:
+        why = KEPT.get((s, p, feature))
+        unexplained += why is None
+        print(f'{s}.{p} "{word}" {feature} {mine or "-"} / {other or "-"}: '
+              f'{why or "DA VERIFICARE"}')
+    stale = [k for k in KEPT if k not in {(d[0], d[1], d[3]) for d in disagreements}]
+    for s, p, feature in stale:
+        print(f"{s}.{p} {feature}: motivazione senza più discordanza")
+    return 1 if unexplained or stale else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,23 @@
+// Prints the answer key one unit a line, for the maintainers' cross-check
+// with the Italian analyser (tools/key_crosscheck.py):
+//   sentence <TAB> position <TAB> code <TAB> kind <TAB> gender <TAB> number <TAB> text
+// kind, gender and number are the enum values (0 where the key leaves them
+// unset); the text is exactly as stored. Filler cells are left out.
+
+#include <cstdio>
+
+#include "engine/sentence_bank.h"
+
+int main()
+{
+    engine::SentenceBank bank;
+    bank.fill();
+    for (int s = 0; s < engine::SentenceBank::kRows; ++s) {
+        for (int p = 1; p <= bank.wordCount(s); ++p) {
+            const engine::Features f = bank.features(s, p);
+            std::printf("%d\t%d\t%d\t%d\t%d\t%d\t%s\n", s, p, int(bank.code(s, p).value()),
+                        int(f.kind), int(f.gender), int(f.number), bank.word(s, p).c_str());
+        }
+    }
+    return 0;
+}
