@@ -4,6 +4,8 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# CMake's own makefiles would otherwise name every folder they enter.
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all deps configure build program run test test-sanitize bench screenshots package clean
 
