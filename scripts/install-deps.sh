@@ -17,6 +17,11 @@ packages=(
     xvfb xauth openbox x11vnc imagemagick xdotool dbus-daemon procps
     # tests: measuring the cue files, a real sound server with a null sink
     sox pulseaudio strace desktop-file-utils appstream libxml2-utils
+    # the .deb (make package): its library dependencies by dpkg-shlibdeps
+    dpkg-dev
+    # checks: Debian's own checker of the .deb (lintian build/*.deb), also
+    # run by the tests; man checks the manual pages
+    lintian man-db
 )
 
 missing=()
