@@ -98,7 +98,8 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
 foreach(_ag_page IN LISTS AG_MAN_PAGES)
     get_filename_component(_ag_name ${_ag_page} NAME)
     string(REGEX MATCH "[0-9]$" _ag_section ${_ag_name})
-    ag_gzipped(${_ag_page} ${_ag_doc_dir}/man${_ag_section}/${_ag_name}.gz)
+    configure_file(${_ag_page} ${CMAKE_BINARY_DIR}/packaging/man/${_ag_name} @ONLY)
+    ag_gzipped(${CMAKE_BINARY_DIR}/packaging/man/${_ag_name} ${_ag_doc_dir}/man${_ag_section}/${_ag_name}.gz)
     install(FILES ${_ag_doc_dir}/man${_ag_section}/${_ag_name}.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man${_ag_section})
 endforeach()
