@@ -4,8 +4,10 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# CMake's own makefiles would otherwise name every folder they enter.
+MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build run test test-sanitize bench screenshots package clean
+.PHONY: all deps configure build program run test test-sanitize bench screenshots package clean
 
 all: build
 
@@ -18,7 +20,11 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Only what the program needs to run: itself, its sound module, its cues.
+program: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target analisi-grammaticale
+
+run: program
 	@bash scripts/run-program.sh $(BUILD_DIR)/analisi-grammaticale
 
 # The whole suite, then the robustness tests again under AddressSanitizer

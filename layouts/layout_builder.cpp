@@ -34,6 +34,13 @@ QWidget *create(const ControlSpec &design, QWidget *parent)
 
 }  // namespace
 
+void placeAtDesignPlace(const WindowSpec &design, QWidget *window)
+{
+    // setGeometry, unlike move, places a window by its client area; it also
+    // keeps a dialog from being centred over its owner.
+    window->setGeometry(QRect(QPoint(px(design.designLeft), px(design.designTop)), window->size()));
+}
+
 QRect designTwips(const QWidget *control) { return control->property("designTwips").toRect(); }
 double designPoints(const QWidget *control) { return control->property("designPoints").toDouble(); }
 

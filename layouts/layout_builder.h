@@ -16,6 +16,10 @@ namespace layout {
 // buttons take the tabled tab order.
 void build(const WindowSpec &design, QWidget *window);
 
+// Puts the window's client area (not its frame) at the design place of its
+// table, keeping its size. For the windows that are not fitted to the screen.
+void placeAtDesignPlace(const WindowSpec &design, QWidget *window);
+
 // Design data kept on each built control, for screen fitting and checks.
 QRect designTwips(const QWidget *control);
 double designPoints(const QWidget *control);

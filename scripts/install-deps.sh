@@ -12,10 +12,16 @@ packages=(
     # fonts the layouts name, through fontconfig's aliases:
     # Arial -> Liberation Sans, Bookman Old Style -> URW Bookman
     fontconfig fonts-liberation fonts-urw-base35
-    # a virtual display for machines without one, and for looking at windows
-    xvfb xauth openbox x11vnc imagemagick xdotool
+    # a virtual display for machines without one, and for looking at windows;
+    # a session bus of the program's own there (dbus-run-session)
+    xvfb xauth openbox x11vnc imagemagick xdotool dbus-daemon procps
     # tests: measuring the cue files, a real sound server with a null sink
     sox pulseaudio strace desktop-file-utils appstream libxml2-utils
+    # the .deb (make package): its library dependencies by dpkg-shlibdeps
+    dpkg-dev
+    # checks: Debian's own checker of the .deb (lintian build/*.deb), also
+    # run by the tests; man checks the manual pages
+    lintian man-db
     # maintainers: the answer key's cross-check with the Italian analyser
     python3 apertium lttoolbox cg3 apertium-spa-ita
 )

@@ -5,8 +5,10 @@
 #   launch: starts the installed program offscreen through the launcher for a
 #           few seconds under strace and checks that it loads its sound module
 #           and opens its start cue from beside the installed program; then
-#           that it still runs, silent, with the module missing or broken.
-# Usage: test_install.sh layout|launch <build folder> <app id> <cue name>...
+#           that it still runs, silent, with the module missing or broken;
+#   package: builds the .deb and checks that Debian's checker, lintian, finds
+#           nothing in it but the maintainer address, still a placeholder.
+# Usage: test_install.sh layout|launch|package <build folder> <app id> <cue name>...
 # Exit status: 0 passed, 1 failed, 77 skipped.
 set -uo pipefail
 
@@ -97,6 +99,24 @@ check_layout() {
     else
         fail "no symlink at $link"
     fi
+
+    # What Debian asks of a package: the licence in a machine-readable
+    # copyright file, a compressed changelog, a manual page for each program
+    # on the PATH that man reads without a warning.
+    local doc=$usr/share/doc/$program
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" \
+        || fail "no machine-readable copyright file in $doc"
+    gzip -t "$doc/changelog.Debian.gz" 2>/dev/null || fail "no compressed changelog in $doc"
+    local command page out
+    for command in "$usr"/bin/*; do
+        page=$usr/share/man/man1/$(basename "$command").1.gz
+        if [ ! -f "$page" ]; then
+            fail "no manual page for $(basename "$command") at $page"
+        elif command -v man > /dev/null; then
+            out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 > /dev/null)
+            [ -z "$out" ] || fail "man warns about $page: $out"
+        fi
+    done
 
     # The desktop entry, naming the launcher and the installed icon.
     local desktop=$usr/share/applications/$app_id.desktop
@@ -216,9 +236,24 @@ check_launch() {
     ! opened "$trace" "$cue" || fail "the program opened $cue with a broken sound module"
 }
 
+check_package() {
+    command -v lintian > /dev/null || skip "lintian not installed"
+    local out=$root/package deb tags
+    if ! (cd "$build" && cpack -G DEB -B "$out") > "$root/cpack.log" 2>&1; then
+        cat "$root/cpack.log" >&2
+        fail "cpack could not build the package"
+        return
+    fi
+    deb=$(find "$out" -maxdepth 1 -name '*.deb' | head -n 1)
+    [ -n "$deb" ] || { fail "cpack made no .deb in $out"; return; }
+    tags=$(lintian "$deb" 2>&1 | grep -E '^[EW]: ' | grep -vE ': bogus-mail-host(-in-debian-changelog)? ')
+    [ -z "$tags" ] || fail "lintian: $tags"
+}
+
 case "$mode" in
     layout) check_layout ;;
     launch) check_launch ;;
+    package) check_package ;;
     *) echo "unknown mode '$mode'" >&2; exit 2 ;;
 esac
 

@@ -284,16 +284,25 @@ void RealAudioTest::newestCueCutsTheOneBefore()
         qPrintable(
             QStringLiteral("parec stopped: %1").arg(QString::fromLocal8Bit(parec.readAllStandardError()))));
 
+    // The switch is timed by the clock, not by the wait, which a loaded
+    // machine may stretch.
+    qint64 switchMs = 0;
     {
         platform::QtCuePlayer player;
+        QElapsedTimer sinceFirst;
+        sinceFirst.start();
         player.play(esattoPath);
         QTest::qWait(kSwitchMs);
+        switchMs = sinceFirst.elapsed();
         player.play(sbagliatoPath);
         QTest::qWait(1500);
     }
     QTest::qWait(300);
     parec.terminate();
     QVERIFY(parec.waitForFinished(5000));
+    if (switchMs > kSwitchMs + 100)
+        QSKIP(qPrintable(QStringLiteral("the machine stalled: the second cue came %1 ms after the first, "
+                                        "too near the end of esatto to see it cut").arg(switchMs)));
 
     const std::vector<float> x = readRaw(recording);
     QVERIFY2(x.size() > size_t(samples(1000)),
@@ -319,13 +328,13 @@ void RealAudioTest::newestCueCutsTheOneBefore()
         bestMatch(x, esattoBody, samples(200), onset - samples(20), onset + samples(60));
     const int esattoAt = bodyAt - skip;
     const auto [buzzAt, buzzMatch] = bestMatch(
-        x, sbagliato, samples(150), esattoAt + samples(kSwitchMs - 100), esattoAt + samples(kSwitchMs + 400));
+        x, sbagliato, samples(150), esattoAt + samples(switchMs - 100), esattoAt + samples(switchMs + 400));
     qInfo("esatto at %.1f ms (match %.3f), sbagliato1 at %.1f ms (match %.3f): %.1f ms apart",
           millis(esattoAt), esattoMatch, millis(buzzAt), buzzMatch, millis(buzzAt - esattoAt));
     QVERIFY2(esattoMatch > 0.9, "the first sound is not the esatto cue");
     QVERIFY2(buzzMatch > 0.8, "the sbagliato1 cue is not in the recording");
-    QVERIFY2(buzzAt - esattoAt >= samples(kSwitchMs - 50) && buzzAt - esattoAt <= samples(kSwitchMs + 250),
-             "the second cue did not start about 300 ms after the first");
+    QVERIFY2(buzzAt - esattoAt >= samples(switchMs - 50) && buzzAt - esattoAt <= samples(switchMs + 250),
+             qPrintable(QStringLiteral("the second cue did not start about %1 ms after the first").arg(switchMs)));
 
     // Before the switch the recording is esatto alone: its gain on the way.
     const Fit before = fitTwo(x, bodyAt, buzzAt - samples(5), esatto, esattoAt, sbagliato, buzzAt);

@@ -1,9 +1,10 @@
-// The results window on its own: how it can (not) be left, and how the best
-// time is written.
+// The results window on its own: how it can (not) be left, how the best time
+// is written, and where it and the error report open.
 
 #include <QtTest>
 
 #include "drill_fixture.h"
+#include "windows/error_report_window.h"
 
 class ResultsWindowTest : public QObject {
     Q_OBJECT
@@ -11,6 +12,8 @@ private slots:
     void onlyProseguiClosesIt();
     void bestTimeUsesTheLocalesDecimalSeparator_data();
     void bestTimeUsesTheLocalesDecimalSeparator();
+    void sideWindowsOpenAtTheirDesignPlaces_data();
+    void sideWindowsOpenAtTheirDesignPlaces();
 };
 
 void ResultsWindowTest::onlyProseguiClosesIt()
@@ -68,6 +71,40 @@ void ResultsWindowTest::bestTimeUsesTheLocalesDecimalSeparator()
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QCOMPARE(classificaform::bestTimeText(tenths, QLocale(locale)), text);
+}
+
+void ResultsWindowTest::sideWindowsOpenAtTheirDesignPlaces_data()
+{
+    QTest::addColumn<bool>("results");
+    QTest::addColumn<QPoint>("clientAt");  // pixels on the screen
+    QTest::newRow("classificaform, at the corner") << true << QPoint(0, 0);
+    QTest::newRow("FRM_ERRORI, at (60, 315) twips") << false << QPoint(4, 21);
+}
+
+void ResultsWindowTest::sideWindowsOpenAtTheirDesignPlaces()
+{
+    QFETCH(bool, results);
+    QFETCH(QPoint, clientAt);
+    // Both opened the way the pupil opens them, the exercise window moved off
+    // the corner so that nothing places them by their owner.
+    Drill d;
+    d.form->move(200, 150);
+    QVERIFY(d.press(d.form->Command8));  // mostra errori
+    QPointer<FRM_ERRORI> report = d.form->errorReport();
+    QVERIFY(QTest::qWaitForWindowExposed(report.data()));
+    QRect client = report->geometry(), frame = report->frameGeometry();
+    if (results) {
+        d.results.inside = [&](classificaform *w) {
+            client = w->geometry();
+            frame = w->frameGeometry();
+        };
+        QVERIFY(d.press(report->Command2));  // mostra classifica
+        QCOMPARE(d.results.opened, 1);
+    }
+    // The screen keeps a window's frame on it, as window managers do: a
+    // client area placed at the very corner is pushed in by the frame's width.
+    const QPoint border = client.topLeft() - frame.topLeft();
+    QCOMPARE(client.topLeft(), QPoint(std::max(clientAt.x(), border.x()), std::max(clientAt.y(), border.y())));
 }
 
 QTEST_MAIN(ResultsWindowTest)

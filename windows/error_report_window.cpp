@@ -13,8 +13,7 @@ FRM_ERRORI::FRM_ERRORI(engine::DrillState &state, const engine::FormB &exerciseW
     setAttribute(Qt::WA_DeleteOnClose);  // closing unloads it; the next opening starts anew
     layout::build(layout::errorReportLayout(), this);
     setFixedSize(size());
-    const QRect place = QRect(60, 315, 0, 0);  // the design place, in twips
-    move(place.x() / layout::kTwipsPerPixel, place.y() / layout::kTwipsPerPixel);
+    layout::placeAtDesignPlace(layout::errorReportLayout(), this);
     using layout::control;
     for (int k = 0; k <= 16; ++k)
         RR[k] = control<layout::Label>(this, layout::element("RR", k));

@@ -123,6 +123,7 @@ FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
     // The clock's timer ticks from the window's creation on.
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer);  // never a short second
     connect(Timer1, &QTimer::timeout, this, &FormB::Timer1_Timer);
     Timer1->start();
 

@@ -37,6 +37,7 @@ classificaform::classificaform(engine::DrillState &state, const engine::Clock &c
     setModal(true);
     layout::build(layout::resultsLayout(), this);
     setFixedSize(size());
+    layout::placeAtDesignPlace(layout::resultsLayout(), this);
     using layout::control;
     RISULTATO = control<layout::Label>(this, "RISULTATO");
     LbNuovoRecord = control<layout::Label>(this, "LbNuovoRecord");

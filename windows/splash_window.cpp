@@ -1,5 +1,6 @@
 #include "splash_window.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 #include "../layouts/layout_builder.h"
@@ -11,6 +12,7 @@ Iniziale::Iniziale(platform::Audio &audio, std::function<void()> showExercise, i
     setAttribute(Qt::WA_DeleteOnClose);
     layout::build(layout::splashLayout(), this);
     Timer1 = new QTimer(this);  // no interval until the window has loaded
+    Timer1->setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5 % early
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Iniziale::Timer1_Timer);
     Form_Load();
@@ -36,6 +38,15 @@ void Iniziale::mousePressEvent(QMouseEvent *event)
     // A click on a text reaches the window too; only its bare surface counts.
     if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
         Form_Click();
+}
+
+void Iniziale::closeEvent(QCloseEvent *event)
+{
+    // Closed from its title bar before the hand-over: no window would be
+    // left, so the program ends, as FINE ends it.
+    if (!handedOver_)
+        QCoreApplication::exit(0);
+    QWidget::closeEvent(event);
 }
 
 void Iniziale::resizeEvent(QResizeEvent *event)

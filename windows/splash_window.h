@@ -2,7 +2,8 @@
 // Iniziale, the splash window the program starts on. It plays "conga" as it
 // appears (the cue starts just after the window is first drawn) and, after
 // six seconds or at a click on its surface (not on its texts), hands over to
-// the exercise window, exactly once, and unloads itself.
+// the exercise window, exactly once, and unloads itself. Closed before that,
+// it ends the program.
 
 #include <QTimer>
 #include <QWidget>
@@ -24,6 +25,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
