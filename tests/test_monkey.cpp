@@ -524,7 +524,13 @@ bool Monkey::pupilClick(QWidget *target, const char *what)
     if (!target)
         return false;
     QWidget *top = target->window();
-    const QPoint at = target->mapTo(top, target->rect().center());
+    // Where the click lands in the window, worked out as the test library
+    // does it (through screen coordinates and the native window): after a
+    // resize the native window can for a while stand elsewhere than the
+    // widget thinks, and then the click lands elsewhere than mapTo() says.
+    const QPoint centre = target->rect().center();
+    const QPoint at = top->windowHandle() ? top->windowHandle()->mapFromGlobal(target->mapToGlobal(centre))
+                                          : target->mapTo(top, centre);
     QWidget *hit = top->childAt(at);
     if (!top->isVisible() || top->isMinimized() || !top->rect().contains(at) || !top->windowHandle()
         || hit == form_->FINE) {
