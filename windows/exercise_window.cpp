@@ -332,10 +332,9 @@ void FormB::com_Click(int index)
         display[2]->setCaption(Com[index]->caption());
         display[2]->setBackgroundColor(Com[index]->faceColor());
         display[2]->setVisible(true);
-        const int word = state_.currentWord.value();
-        const int first = state_.fullAnalysis
-                              ? nextFurtherQuestion(expected, state_.bank.features(state_.currentSentence.value(), word), 0)
-                              : -1;
+        // In the complete analysis the unit's further questions come first.
+        const Features key = state_.bank.features(state_.currentSentence.value(), state_.currentWord.value());
+        const int first = state_.fullAnalysis ? nextFurtherQuestion(expected, key, 0) : -1;
         if (first >= 0)
             offerFurtherQuestion(first);
         else
