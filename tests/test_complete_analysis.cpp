@@ -374,6 +374,23 @@ void CompleteAnalysisTest::keysPressTheButtonsOfTheOpenQuestion()
     QCOMPARE(d.state.errorTally[13].value(), 1);
     QCOMPARE(d.state.errorTally[14].value(), 1);
     QCOMPARE(f.display[5]->caption(), QStringLiteral("Plurale"));
+
+    // Space on the focused button: the focus stays on the answer panel, on
+    // the first button of the next question once the answered one is gone.
+    QVERIFY(d.firstStep(true));
+    QVERIFY(d.secondStep(true));  // "mio": no further question
+    QVERIFY(d.answerWord());      // "amico"
+    d.state.bank.setFeatures(kSentence, 4, {ArticleKind::Unset, Gender::Maschile, Number::Singolare});
+    QVERIFY(d.firstStep(true));
+    f.Com[4]->setFocus();
+    QTest::keyClick(f.windowHandle(), Qt::Key_Space);  // "mi": Pronome
+    QCOMPARE(f.focusWidget(), f.Masfem[1]);
+    f.Masfem[2]->setFocus();
+    QTest::keyClick(f.windowHandle(), Qt::Key_Space);  // wrong
+    QCOMPARE(f.focusWidget(), f.Masfem[2]);
+    f.Masfem[1]->setFocus();
+    QTest::keyClick(f.windowHandle(), Qt::Key_Space);
+    QCOMPARE(f.focusWidget(), f.Singplu[1]);
 }
 
 QTEST_MAIN(CompleteAnalysisTest)
