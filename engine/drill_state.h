@@ -31,6 +31,12 @@ struct DrillState {
     int bestTenths = rules::kInitialBestTenths;  // best series time, tenths of a second
     int gradeLevel = 0;                          // grade of the last finished series
 
+    // "analisi completa": after the part of speech, the article's kind, the
+    // gender and the number. Off at every start; `fullAnalysisUsed` remembers
+    // that it was switched on in this run (the error report then shows its rows).
+    bool fullAnalysis = false;
+    bool fullAnalysisUsed = false;
+
     // How many times each grade was reached, capped at 10 (results window).
     OrEmpty<int> occorreTally, sufficienteTally, buonoTally, distintoTally, ottimoTally;
     OrEmpty<int> &tallyFor(int grade);

@@ -8,7 +8,7 @@
 
 namespace layout {
 
-enum class Kind { Label, Button, Frame, Rectangle, Circle };
+enum class Kind { Label, Button, Frame, Rectangle, Circle, CheckBox };
 
 // A colour that may be "the toolkit's standard colour for this role".
 inline constexpr int kStandard = -1;
@@ -30,12 +30,12 @@ struct ControlSpec {
     int back = kStandard;  // background, button face, frame ground; shape fill
     FontSpec font{};
     bool autoSize = false;     // labels: take the size of the caption, keep Left/Top
-    bool transparent = false;  // labels: draw only the text
+    bool transparent = false;  // labels, check boxes: draw only the text
     bool centred = false;      // labels: text centred in the box
     bool rightAligned = false; // labels: text against the right edge
     bool border = false;       // labels: single-line border
     bool visible = true;       // visible at design time
-    int tab = -1;              // buttons: tab index (lower first); -1 = takes no focus
+    int tab = -1;              // buttons, check boxes: tab index (lower first); -1 = not ordered
     int outlineWidth = 1;      // shapes: outline width in pixels
     bool filled = false;       // shapes: interior painted with `back`
 };

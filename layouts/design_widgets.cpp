@@ -1,6 +1,8 @@
 #include "design_widgets.h"
 
 #include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -180,6 +182,41 @@ void Button::keyPressEvent(QKeyEvent *event)
     QPushButton::keyPressEvent(event);
 }
 
+// --- CheckBox ----------------------------------------------------------------
+
+CheckBox::CheckBox(const ControlSpec &design, QWidget *parent)
+    : QCheckBox(QString::fromUtf8(design.caption), parent)
+{
+    QPalette p = palette();
+    if (design.fore != kStandard) {
+        p.setColor(QPalette::Active, QPalette::WindowText, toColor(design.fore));
+        p.setColor(QPalette::Inactive, QPalette::WindowText, toColor(design.fore));
+        // Greyed, yet readable on the coloured grounds of the drill.
+        p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x50, 0x68, 0x50));
+    }
+    if (!design.transparent && design.back != kStandard)
+        p.setColor(QPalette::Window, toColor(design.back));
+    setPalette(p);
+    setAutoFillBackground(!design.transparent);
+    sizeBoxToFont();
+}
+
+void CheckBox::changeEvent(QEvent *event)
+{
+    QCheckBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        sizeBoxToFont();
+}
+
+void CheckBox::sizeBoxToFont()
+{
+    const int side = std::max(8, QFontMetrics(font()).ascent());
+    if (side == boxSide_)
+        return;
+    boxSide_ = side;
+    setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(side));
+}
+
 // --- Frame -------------------------------------------------------------------
 
 Frame::Frame(const ControlSpec &design, QWidget *parent)
@@ -314,7 +351,7 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new AccessibleFrame(static_cast<Frame *>(object));
     if (className == QLatin1String(Shape::staticMetaObject.className()))
         return new AccessibleShape(static_cast<Shape *>(object));
-    return nullptr;  // buttons: the toolkit names them by their caption
+    return nullptr;  // buttons and check boxes: the toolkit names them by their caption
 }
 
 }  // namespace

@@ -1,14 +1,17 @@
 #pragma once
-// The four kinds of control a layout table can hold, drawn as the design
+// The kinds of control a layout table can hold, drawn as the design
 // describes them: labels that may size themselves to their caption, buttons
-// with a coloured face and wrapping caption, captioned frames, and shapes.
+// with a coloured face and wrapping caption, captioned frames, shapes, and
+// check boxes.
 //
 // Each kind also tells assistive technology what it is: a label is static text
 // named by its caption without the spaces that only place it on screen (a blank
 // label is left out), a button is named by its caption, a captioned frame is a
-// group named by its caption, and a shape is left out as decoration.
+// group named by its caption, a shape is left out as decoration, and a check
+// box is a check box named by its caption.
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
@@ -72,6 +75,23 @@ protected:
 
 private:
     QColor face_;
+};
+
+// A check box with the design's caption colour (greyed while disabled), on its
+// container's ground unless the design gives it one. Its box grows with its
+// font, so that it stays in proportion when the window is fitted to the screen.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    CheckBox(const ControlSpec &design, QWidget *parent);
+    QString caption() const { return text(); }
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void sizeBoxToFont();
+    int boxSide_ = 0;
 };
 
 class Frame : public QFrame {

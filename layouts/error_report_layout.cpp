@@ -4,8 +4,9 @@
 //
 // One row per error category k = 1..16: the count RR(k) in red and the
 // category name Lberrori<k> beside it. All labels are transparent; all but
-// RR(0) take the size of their text. Rows 12 to 14 are hidden; rows 15 and 16
-// lie at and below the lower edge of the client area.
+// RR(0) take the size of their text. Rows 12 to 14 are hidden (the report
+// shows them once the complete analysis has been used); rows 15 and 16 lie at
+// and below the lower edge of the client area.
 
 #include "control_spec.h"
 

@@ -5,9 +5,9 @@
 //
 // Stacking: labels always lie beneath buttons and frames; among buttons and
 // frames a later row lies in front. Hence the part-of-speech buttons Com(1..9)
-// and the article buttons come before Com10 and Com11, which cover them, and
-// the always-hidden buttons of the lower right corner come before VIA and the
-// status bar Frame5, which lie in front of them.
+// and the buttons of the complete analysis come before Com10 and Com11, which
+// cover them, and the always-hidden controls of the lower right corner come
+// before VIA and the status bar Frame5, which lie in front of them.
 
 #include "control_spec.h"
 
@@ -58,17 +58,24 @@ const layout::WindowSpec &layout::exerciseLayout()
             {.name = "Com(8)", .kind = Kind::Button, .caption = "Congiunzione  e locuzione cong.",  .left = 5160, .top = 5280, .width = 2138, .height = 855, .back = 0x8080FF, .font = {"Arial", 12,    700}, .tab = 12},
             {.name = "Com(9)", .kind = Kind::Button, .caption = "Esclamazione  e locuzione escl.",  .left = 5145, .top = 6120, .width = 2160, .height = 855, .back = 0xFF00FF, .font = {"Arial", 12,    700}, .tab = 15},
 
-            // Article-kind buttons over the places of Com(1..3): always hidden
-            // (visible at design, hidden when the window loads).
-            {.name = "art(1)", .kind = Kind::Button, .caption = "Determinativo",                    .left = 5175, .top =  540, .width = 2100, .height = 645, .back = 0xC0FFC0, .font = {"Arial", 12,    700}},
-            {.name = "art(2)", .kind = Kind::Button, .caption = "Indeterminativo",                  .left = 5175, .top = 1170, .width = 2100, .height = 645, .back = 0xFFFFC0, .font = {"Arial", 12,    700}},
-            {.name = "art(3)", .kind = Kind::Button, .caption = "Partitivo",                        .left = 5175, .top = 1755, .width = 2100, .height = 645, .back = 0xAE8C62, .font = {"Arial", 12,    700}},
+            // The complete analysis's buttons at the top of the column: the
+            // article's kind over the places of Com(1..3), then gender and
+            // number over those of Com(1..2); one group shows at a time, and
+            // none before the window loads (visible at design, hidden then).
+            {.name = "art(1)", .kind = Kind::Button, .caption = "Determinativo",                    .left = 5175, .top =  540, .width = 2100, .height = 645, .back = 0xC0FFC0, .font = {"Arial", 12,    700}, .tab = 16},
+            {.name = "art(2)", .kind = Kind::Button, .caption = "Indeterminativo",                  .left = 5175, .top = 1170, .width = 2100, .height = 645, .back = 0xFFFFC0, .font = {"Arial", 12,    700}, .tab = 17},
+            {.name = "art(3)", .kind = Kind::Button, .caption = "Partitivo",                        .left = 5175, .top = 1755, .width = 2100, .height = 645, .back = 0xAE8C62, .font = {"Arial", 12,    700}, .tab = 18},
+            {.name = "Masfem(1)",  .kind = Kind::Button, .caption = "Maschile",                     .left = 5175, .top =  540, .width = 2100, .height = 645, .back = 0x00FFFF, .font = {"Arial", 12,    700}, .tab = 19},
+            {.name = "Masfem(2)",  .kind = Kind::Button, .caption = "Femminile",                    .left = 5175, .top = 1170, .width = 2100, .height = 645, .back = 0xE4AAA9, .font = {"Arial", 12,    700}, .tab = 20},
+            {.name = "Singplu(1)", .kind = Kind::Button, .caption = "Singolare",                    .left = 5175, .top =  540, .width = 2100, .height = 645, .back = 0xFFFFFF, .font = {"Arial", 12,    700}, .tab = 21},
+            {.name = "Singplu(2)", .kind = Kind::Button, .caption = "Plurale",                      .left = 5175, .top = 1170, .width = 2100, .height = 645, .back = 0xFFC0FF, .font = {"Arial", 12,    700}, .tab = 22},
 
             // The two large buttons of the variable step, in front of the column.
             {.name = "Com10",  .kind = Kind::Button, .caption = "PARTE VARIABILE",                  .left = 5085, .top =  510, .width = 2295, .height = 3120, .back = 0xFFFF00, .font = {"Arial", 14.25, 700}, .tab = 14},
             {.name = "Com11",  .kind = Kind::Button, .caption = "PARTE  INVARIABILE",               .left = 5085, .top = 3600, .width = 2295, .height = 3615, .back = 0xFF8080, .font = {"Arial", 14.25, 700}, .tab = 13},
 
-            // Side column of bordered boxes; display(3..5) are never shown at run time.
+            // Side column of bordered boxes, the path of the current unit;
+            // display(3..5) only in the complete analysis.
             {.name = "display(1)", .left = 10230, .top =  480, .width = 2085, .height = 705, .fore = 0x000000, .back = 0xFFFF00, .font = {"Arial", 12, 700}, .centred = true, .border = true},
             {.name = "display(2)", .left = 10230, .top = 1200, .width = 2085, .height = 705, .fore = 0x000000, .back = 0x0000FF, .font = {"Arial", 12, 700}, .centred = true, .border = true},
             {.name = "display(3)", .left = 10230, .top = 1920, .width = 2085, .height = 705, .fore = 0x000000, .back = 0x0000FF, .font = {"Arial", 12, 700}, .centred = true, .border = true},
@@ -84,13 +91,13 @@ const layout::WindowSpec &layout::exerciseLayout()
             {.name = "Frame4",         .kind = Kind::Frame,  .caption = "tempo ",    .left =  9765, .top = 7470, .width = 1350, .height = 735,                  .font = {"Arial", 9.75,  700}, .visible = false},
             {.name = "MOSTRATEMPO",    .container = "Frame4", .caption = "_",        .left =   450, .top =  225, .width =  180, .height = 360,                  .font = {"Arial", 15.75, 700}, .autoSize = true},
             {.name = "FRASE_INTERA_B",                                               .left = 12015, .top =  120, .width =   60, .height = 270, .back = 0xFFFF80, .font = {"Arial", 11.25, 700}, .autoSize = true, .visible = false},
-            {.name = "Singplu(1)",     .kind = Kind::Button, .caption = "Singolare", .left =  9360, .top = 7605, .width = 2100, .height = 645, .back = 0xFFFFFF, .font = {"Arial", 12,    700}},
-            {.name = "Singplu(2)",     .kind = Kind::Button, .caption = "Plurale",   .left =  9315, .top = 7560, .width = 2100, .height = 645, .back = 0xFFC0FF, .font = {"Arial", 12,    700}},
-            {.name = "Masfem(1)",      .kind = Kind::Button, .caption = "Maschile",  .left =  9270, .top = 7515, .width = 2100, .height = 645, .back = 0x00FFFF, .font = {"Arial", 12,    700}},
-            {.name = "Masfem(2)",      .kind = Kind::Button, .caption = "Femminile", .left =  9405, .top = 7560, .width = 2100, .height = 645, .back = 0xE4AAA9, .font = {"Arial", 12,    700}},
 
             // Start button across the bottom.
             {.name = "VIA", .kind = Kind::Button, .caption = "VIA", .left = 5085, .top = 7260, .width = 7350, .height = 825, .back = 0xC0C0C0, .font = {"Arial", 18, 700}, .tab = 0},
+
+            // The complete analysis's switch, just above the right end of VIA,
+            // whose turn it shares: away from the answer column.
+            {.name = "AnalisiCompleta", .kind = Kind::CheckBox, .caption = "analisi completa", .left = 9900, .top = 6645, .width = 2415, .height = 480, .fore = 0x000000, .font = {"Arial", 12, 700}, .transparent = true, .tab = 1},
 
             // Status bar and its contents (positions relative to their frame).
             {.name = "Frame5",       .kind = Kind::Frame,                          .caption = "",                 .left =     0, .top = 8100, .width = 12390, .height =  750,                  .back = 0x0000FF, .font = {"Arial",         8.25,  400}},

@@ -28,6 +28,7 @@ QWidget *create(const ControlSpec &design, QWidget *parent)
     case Kind::Frame: return new Frame(design, parent);
     case Kind::Rectangle:
     case Kind::Circle: return new Shape(design, parent);
+    case Kind::CheckBox: return new CheckBox(design, parent);
     }
     return nullptr;
 }
@@ -76,7 +77,7 @@ void build(const WindowSpec &design, QWidget *window)
             w->setVisible(false);
         if (c.kind == Kind::Label || c.kind == Kind::Rectangle || c.kind == Kind::Circle)
             lightweight.push_back(w);
-        if (c.kind == Kind::Button) {
+        if (c.kind == Kind::Button || c.kind == Kind::CheckBox) {
             w->setFocusPolicy(Qt::StrongFocus);
             if (c.tab >= 0)
                 tabbed.emplace_back(c.tab, w);

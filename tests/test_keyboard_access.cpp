@@ -71,6 +71,11 @@ void checkShownControls(QWidget *window, int &named, int &leftOutCount)
             }
             QVERIFY2(iface->role() == QAccessible::Grouping, qPrintable(where));
             QCOMPARE(name, fr->caption().simplified());
+        } else if (auto *box = qobject_cast<layout::CheckBox *>(c)) {
+            QVERIFY2(iface->role() == QAccessible::CheckBox, qPrintable(where));
+            QCOMPARE(name, box->caption());
+            QCOMPARE(iface->state().checked, box->isChecked());
+            QVERIFY2(!out, qPrintable(where));
         } else if (qobject_cast<layout::Shape *>(c)) {
             QVERIFY2(out, qPrintable(where));
         } else {
@@ -278,9 +283,9 @@ void KeyboardAccessTest::tabFollowsTheLayoutTables()
         b->setVisible(true);
         b->setEnabled(true);
     }
-    QCOMPARE(walk(&f, f.VIA, 14),
-             QStringList({"Com(2)", "Com(3)", "Com(4)", "Com(5)", "Com(6)", "Com(7)", "Com(1)", "Com(8)",
-                          "Com11", "Com10", "Com(9)", "FINE", "Command8", "VIA"}));
+    QCOMPARE(walk(&f, f.VIA, 15),
+             QStringList({"AnalisiCompleta", "Com(2)", "Com(3)", "Com(4)", "Com(5)", "Com(6)", "Com(7)", "Com(1)",
+                          "Com(8)", "Com11", "Com10", "Com(9)", "FINE", "Command8", "VIA"}));
     QCOMPARE(walk(&f, f.VIA, 3, Qt::Key_Backtab), QStringList({"Command8", "FINE", "Com(9)"}));
 
     // In the drill only the buttons on show are visited, still in table order.

@@ -30,7 +30,7 @@ constexpr int kStd = -1;   // the toolkit's standard colour for the role
 constexpr int kNone = -2;  // no background: transparent label, unfilled shape
 constexpr int kAny = -3;   // opaque, colour not fixed by the design
 
-enum class K { Label, Button, Frame, Rect, Circle };
+enum class K { Label, Button, Frame, Rect, Circle, Check };
 
 // One control as the design describes it. Geometry in twips, relative to the
 // container; colours 0xRRGGBB.
@@ -151,13 +151,17 @@ std::vector<Expect> exerciseControls()
     // Inside the hidden Frame4, so not visible either.
     v.push_back(label(W, "MOSTRATEMPO", "Frame4", "_", 450, 225, 180, 360, true, kStd, kAny, "Arial", 15.75, 700, 'l', false));
     v.push_back(label(W, "FRASE_INTERA_B", W, "", 12015, 120, 60, 270, true, kStd, 0xFFFF80, "Arial", 11.25, 700, 'l', false));
+
+    // The complete analysis: its buttons at the top of the answer column, one
+    // group at a time, and its switch just above the right end of VIA.
     v.push_back(button(W, "art(1)", W, "Determinativo", 5175, 540, 2100, 645, 0xC0FFC0, "Arial", 12));
     v.push_back(button(W, "art(2)", W, "Indeterminativo", 5175, 1170, 2100, 645, 0xFFFFC0, "Arial", 12));
     v.push_back(button(W, "art(3)", W, "Partitivo", 5175, 1755, 2100, 645, 0xAE8C62, "Arial", 12));
-    v.push_back(button(W, "Singplu(1)", W, "Singolare", 9360, 7605, 2100, 645, 0xFFFFFF, "Arial", 12));
-    v.push_back(button(W, "Singplu(2)", W, "Plurale", 9315, 7560, 2100, 645, 0xFFC0FF, "Arial", 12));
-    v.push_back(button(W, "Masfem(1)", W, "Maschile", 9270, 7515, 2100, 645, 0x00FFFF, "Arial", 12));
-    v.push_back(button(W, "Masfem(2)", W, "Femminile", 9405, 7560, 2100, 645, 0xE4AAA9, "Arial", 12));
+    v.push_back(button(W, "Singplu(1)", W, "Singolare", 5175, 540, 2100, 645, 0xFFFFFF, "Arial", 12));
+    v.push_back(button(W, "Singplu(2)", W, "Plurale", 5175, 1170, 2100, 645, 0xFFC0FF, "Arial", 12));
+    v.push_back(button(W, "Masfem(1)", W, "Maschile", 5175, 540, 2100, 645, 0x00FFFF, "Arial", 12));
+    v.push_back(button(W, "Masfem(2)", W, "Femminile", 5175, 1170, 2100, 645, 0xE4AAA9, "Arial", 12));
+    v.push_back({W, "AnalisiCompleta", W, K::Check, "analisi completa", 9900, 6645, 2415, 480, false, 0x000000, kNone, "Arial", 12, 700, false, 'l', false, true});
     return v;
 }
 
@@ -411,6 +415,7 @@ void TestLayouts::controls()
     auto *btn = qobject_cast<layout::Button *>(w);
     auto *frm = qobject_cast<layout::Frame *>(w);
     auto *shp = qobject_cast<layout::Shape *>(w);
+    auto *chk = qobject_cast<layout::CheckBox *>(w);
     QString caption;
     switch (e.kind) {
     case K::Label: QVERIFY2(lbl, "not a label"); caption = lbl->caption(); break;
@@ -418,8 +423,9 @@ void TestLayouts::controls()
     case K::Frame: QVERIFY2(frm, "not a frame"); caption = frm->caption(); break;
     case K::Rect: QVERIFY2(shp && !shp->isCircle(), "not a rectangle"); break;
     case K::Circle: QVERIFY2(shp && shp->isCircle(), "not a circle"); break;
+    case K::Check: QVERIFY2(chk, "not a check box"); caption = chk->caption(); break;
     }
-    if (e.kind == K::Label || e.kind == K::Button || e.kind == K::Frame) {
+    if (e.kind == K::Label || e.kind == K::Button || e.kind == K::Frame || e.kind == K::Check) {
         if (e.caption)
             QCOMPARE(caption, QString::fromUtf8(e.caption));
         else
@@ -471,6 +477,9 @@ void TestLayouts::controls()
         QCOMPARE(captionColour.name(), e.fore == kStd ? black : rgbName(e.fore));
         QCOMPARE(frm->groundColor().name(),
                  e.back == kStd ? QApplication::palette().color(QPalette::Button).name() : rgbName(e.back));
+    } else if (chk) {
+        QCOMPARE(chk->palette().color(QPalette::WindowText).name(), rgbName(e.fore));
+        QCOMPARE(chk->autoFillBackground(), e.back != kNone);
     } else if (shp) {
         QCOMPARE(shp->outlineColor().name(), rgbName(e.fore));
         if (e.back == kNone)
@@ -527,7 +536,7 @@ void TestLayouts::everyControlIsChecked()
     QStringList built;
     for (QWidget *c : window(form)->findChildren<QWidget *>())
         if (qobject_cast<layout::Label *>(c) || qobject_cast<layout::Button *>(c) || qobject_cast<layout::Frame *>(c)
-            || qobject_cast<layout::Shape *>(c))
+            || qobject_cast<layout::Shape *>(c) || qobject_cast<layout::CheckBox *>(c))
             built << c->objectName();
     built.sort();
     QCOMPARE(built, expected);
@@ -586,13 +595,18 @@ int siblingIndex(const QWidget *w)
 void TestLayouts::answerButtonsCoverThePartOfSpeechButtons()
 {
     QWidget *form = window(QStringLiteral("FormB"));
+    QStringList column;
+    for (int k = 1; k <= 9; ++k)
+        column << layout::element("Com", k);
+    column << QStringLiteral("art(1)") << QStringLiteral("art(2)") << QStringLiteral("art(3)") << QStringLiteral("Masfem(1)")
+           << QStringLiteral("Masfem(2)") << QStringLiteral("Singplu(1)") << QStringLiteral("Singplu(2)");
     for (const char *big : {"Com10", "Com11"}) {
         const QWidget *front = layout::control(form, QString::fromLatin1(big));
-        for (int k = 1; k <= 9; ++k) {
-            const QWidget *behind = layout::control(form, layout::element("Com", k));
+        for (const QString &name : std::as_const(column)) {
+            const QWidget *behind = layout::control(form, name);
             QCOMPARE(behind->parentWidget(), front->parentWidget());
             QVERIFY2(siblingIndex(front) > siblingIndex(behind),
-                     qPrintable(QStringLiteral("%1 is not in front of Com(%2)").arg(QLatin1String(big)).arg(k)));
+                     qPrintable(QStringLiteral("%1 is not in front of %2").arg(QLatin1String(big), name)));
         }
     }
     // What the pupil sees in the middle of each part-of-speech button is Com10 or Com11.
@@ -610,7 +624,7 @@ void TestLayouts::hiddenCornerControlsLieBehindVIAAndTheStatusBar()
 {
     QWidget *form = window(QStringLiteral("FormB"));
     for (const char *front : {"VIA", "Frame5"})
-        for (const char *back : {"Singplu(1)", "Singplu(2)", "Masfem(1)", "Masfem(2)", "comaiuto", "Frame4"}) {
+        for (const char *back : {"comaiuto", "Frame4"}) {
             const QWidget *f = layout::control(form, QString::fromLatin1(front));
             const QWidget *b = layout::control(form, QString::fromLatin1(back));
             QVERIFY2(siblingIndex(f) > siblingIndex(b), qPrintable(QStringLiteral("%1 behind %2").arg(front, back)));
@@ -669,7 +683,7 @@ void TestLayouts::labelsAndFramesTakeNoFocus()
     for (QWidget *c : window(form)->findChildren<QWidget *>()) {
         if (qobject_cast<layout::Label *>(c) || qobject_cast<layout::Frame *>(c) || qobject_cast<layout::Shape *>(c))
             QVERIFY2(c->focusPolicy() == Qt::NoFocus, qPrintable(c->objectName()));
-        else if (qobject_cast<layout::Button *>(c))
+        else if (qobject_cast<layout::Button *>(c) || qobject_cast<layout::CheckBox *>(c))
             QVERIFY2(c->focusPolicy() & Qt::TabFocus, qPrintable(c->objectName()));
     }
 }
@@ -694,10 +708,15 @@ QStringList tabSequence(QWidget *form, const QString &first, const QStringList &
 
 void TestLayouts::exerciseTabOrder()
 {
-    // VIA 0, Com(2) 3, Com(3) 4, Com(4) 5, Com(5) 6, Com(6) 7, Com(7) 8,
-    // Com(1) 9, Com(8) 12, Com11 13, Com10 14, Com(9) 15, FINE 54, Command8 55.
-    const QStringList expected = {"VIA",    "Com(2)", "Com(3)", "Com(4)", "Com(5)", "Com(6)", "Com(7)",
-                                  "Com(1)", "Com(8)", "Com11",  "Com10",  "Com(9)", "FINE",   "Command8"};
+    // VIA 0, AnalisiCompleta 1, Com(2) 3, Com(3) 4, Com(4) 5, Com(5) 6,
+    // Com(6) 7, Com(7) 8, Com(1) 9, Com(8) 12, Com11 13, Com10 14, Com(9) 15,
+    // art(1..3) 16..18, Masfem(1..2) 19, 20, Singplu(1..2) 21, 22, FINE 54,
+    // Command8 55.
+    const QStringList expected = {"VIA",       "AnalisiCompleta", "Com(2)",     "Com(3)",     "Com(4)",
+                                  "Com(5)",    "Com(6)",          "Com(7)",     "Com(1)",     "Com(8)",
+                                  "Com11",     "Com10",           "Com(9)",     "art(1)",     "art(2)",
+                                  "art(3)",    "Masfem(1)",       "Masfem(2)",  "Singplu(1)", "Singplu(2)",
+                                  "FINE",      "Command8"};
     QCOMPARE(tabSequence(window(QStringLiteral("FormB")), QStringLiteral("VIA"), expected), expected);
 }
 

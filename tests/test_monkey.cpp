@@ -12,6 +12,11 @@
 // compares the windows with it after every event at rest; inside a pause or
 // the results window it checks what must hold at all times.
 //
+// The pupil also switches the complete analysis on and off whenever VIA is
+// offered, so part of the run asks the further questions (the article's kind,
+// gender, number) of the units whose key sets them; units of the built-in key
+// that carry none are given seeded features at the start.
+//
 // MONKEY_EVENTS sets the number of events (default below), MONKEY_SEED the
 // seed (default fixed); a run is repeated by running again with its seed (on
 // a heavily loaded machine a pause may now and then pass before its clicks).
@@ -29,6 +34,7 @@
 #include <set>
 
 #include "drill_fixture.h"
+#include "engine/further_questions.h"
 #include "windows/error_report_window.h"
 #include "windows/results_window.h"
 
@@ -77,7 +83,23 @@ struct CountingPlayer final : platform::CuePlayer {
     }
 };
 
-enum class Phase { WaitStart, WaitComplete, VarStep, PosVar, PosInvar, Unknown };
+enum class Phase { WaitStart, WaitComplete, VarStep, PosVar, PosInvar, Further, Unknown };
+
+// Answer buttons are numbered as givenAnswer numbers them, 1..11; the buttons
+// of the further questions follow as 12..18, in FormB::furtherButtons() order.
+constexpr int kFirstFurtherButton = 12;
+constexpr int kAnswerButtons = 18;
+// The further question (0..2) and choice (1..n) of a button 12..18.
+std::pair<int, int> furtherChoice(int button)
+{
+    int i = button - kFirstFurtherButton;
+    for (int q = 0; q < int(engine::kFurtherQuestions.size()); ++q) {
+        if (i < engine::kFurtherQuestions[q].choices)
+            return {q, i + 1};
+        i -= engine::kFurtherQuestions[q].choices;
+    }
+    return {-1, 0};
+}
 
 const char *phaseName(Phase p)
 {
@@ -87,6 +109,7 @@ const char *phaseName(Phase p)
     case Phase::VarStep: return "variable step";
     case Phase::PosVar: return "part-of-speech step, variable group";
     case Phase::PosInvar: return "part-of-speech step, invariable group";
+    case Phase::Further: return "a further question";
     case Phase::Unknown: break;
     }
     return "no state of the word cycle";
@@ -104,6 +127,9 @@ struct Model {
     int word = 0;
     int words = 0;                      // word count of the sentence on show
     bool pressedStillDisabled = false;  // the first-step button pressed rightly
+    bool mode = false, modeUsed = false;  // the complete analysis: on, ever switched on
+    int question = -1;                    // the further question open (Phase::Further)
+    int pathShown = 0;                    // display(3..) labels filled and on show
     int answers = 0, wrong = 0;         // in the running series
     std::array<qint64, 21> tally{};     // wrong answers by category
     std::array<int, 6> gradeTally{};
@@ -160,6 +186,7 @@ private:
     void resizeWindow(EventRandom &r);
     QWidget *anyControl(QWidget *window, EventRandom &r) const;
     QWidget *anyAnswerButton(EventRandom &r) const;
+    QPushButton *answerButton(int button) const;  // 1..18
     QWidget *reportControl(EventRandom &r) const;
     void refusedClick(QWidget *target, const char *what);
 
@@ -167,6 +194,8 @@ private:
     void answerPressed(int button);
     void answerClicked(int button);
     void viaClicked();
+    void modeSwitched(bool on);
+    void advanceWord();
     void reportShown();
     void observeResults(classificaform *dialog);
     void prosegui(classificaform *dialog);
@@ -182,6 +211,8 @@ private:
         return qobject_cast<classificaform *>(QApplication::activeModalWidget());
     }
     int code(int word) const { return state_.bank.code(m_.sentence, word).value(); }
+    engine::Features features(int word) const { return state_.bank.features(m_.sentence, word); }
+    void giveFeatures();
     void trail(const QString &line);
 
     const quint64 seed_;
@@ -216,7 +247,8 @@ public:
     // Figures.
     qint64 answersGiven = 0, rightAnswers = 0, wrongAnswers = 0, seriesCompleted = 0, sentencesCompleted = 0,
            sentencesStarted = 0, clicks = 0, clicksInPause = 0, clicksWhileModal = 0, clicksImpossible = 0,
-           resizes = 0, reportsOpened = 0, lookOnly = 0, exhaustedDraws = 0;
+           resizes = 0, reportsOpened = 0, lookOnly = 0, exhaustedDraws = 0, modeSwitches = 0,
+           furtherAnswers = 0, eventsInMode = 0;
 };
 
 // --- Running ---------------------------------------------------------------
@@ -229,13 +261,14 @@ bool Monkey::run()
     if (!QTest::qWaitForWindowExposed(form_.get()))
         return check(false, "the exercise window never showed");
 
-    const auto buttons = form_->answerButtons();
-    for (int k = 1; k <= 11; ++k) {
-        QPushButton *b = buttons[k - 1];
+    giveFeatures();
+    for (int k = 1; k <= kAnswerButtons; ++k) {
+        QPushButton *b = answerButton(k);
         connect(b, &QPushButton::pressed, this, [this, k] { answerPressed(k); });
         connect(b, &QPushButton::clicked, this, [this, k] { answerClicked(k); });
     }
     connect(form_->VIA, &QPushButton::clicked, this, &Monkey::viaClicked);
+    connect(form_->AnalisiCompleta, &QCheckBox::toggled, this, &Monkey::modeSwitched);
     connect(form_->Command8, &QPushButton::clicked, this, &Monkey::reportShown);
 
     // A watchdog: a run that stops making progress fails instead of hanging.
@@ -328,6 +361,7 @@ void Monkey::doStep()
     } else {
         EventRandom r(seed_, quint64(nextIndex_++));
         ++done_;
+        eventsInMode += m_.mode;
         if (classificaform *dialog = modal())
             observeResults(dialog);  // as it opened, before time moves on
         clock_.ms += r.below(400);
@@ -384,7 +418,16 @@ void Monkey::restEvent(EventRandom &r)
             break;
         case Phase::PosVar:
         case Phase::PosInvar: pupilClick(form_->Com[code(m_.word)], "right part of speech"); break;
-        default: pupilClick(form_->VIA, "VIA");
+        case Phase::Further: {
+            const int k = engine::kFurtherQuestions[m_.question].rightChoice(features(m_.word));
+            pupilClick(form_->furtherButtons(m_.question)[k - 1], "right further answer");
+            break;
+        }
+        default:
+            if (r.below(4) == 0)
+                pupilClick(form_->AnalisiCompleta, "analisi completa");
+            else
+                pupilClick(form_->VIA, "VIA");
         }
     } else if (k < 62) {
         pupilClick(anyAnswerButton(r), "an answer button");
@@ -483,8 +526,11 @@ bool Monkey::pupilClick(QWidget *target, const char *what)
     QWidget *top = target->window();
     const QPoint at = target->mapTo(top, target->rect().center());
     QWidget *hit = top->childAt(at);
+    // The test library takes a click at the window's (0,0) for a click
+    // without a place, and sends it to the window's centre instead: the
+    // pupil's click would not land where it is judged, so it is not made.
     if (!top->isVisible() || top->isMinimized() || !top->rect().contains(at) || !top->windowHandle()
-        || hit == form_->FINE) {
+        || hit == form_->FINE || at.isNull()) {
         ++clicksImpossible;
         return false;
     }
@@ -496,10 +542,11 @@ bool Monkey::pupilClick(QWidget *target, const char *what)
               .arg(hit ? hit->objectName() : top->objectName()));
     // Only a click at rest can give an answer: one made in the pause is lost,
     // one made while the results are open is blocked.
-    const auto answers = form_->answerButtons();
+    bool isAnswer = false;
+    for (int k = 1; k <= kAnswerButtons; ++k)
+        isAnswer = isAnswer || hit == answerButton(k);
     const bool armed = answerClickArmed_;
-    answerClickArmed_ = !form_->inAnswerPause() && !modal()
-                        && std::find(answers.begin(), answers.end(), hit) != answers.end();
+    answerClickArmed_ = !form_->inAnswerPause() && !modal() && isAnswer;
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
     answerClickArmed_ = armed;
     return true;
@@ -569,7 +616,32 @@ QWidget *Monkey::anyControl(QWidget *window, EventRandom &r) const
     return all.isEmpty() ? window : all[r.below(int(all.size()))];
 }
 
-QWidget *Monkey::anyAnswerButton(EventRandom &r) const { return form_->answerButtons()[r.below(11)]; }
+QWidget *Monkey::anyAnswerButton(EventRandom &r) const { return answerButton(1 + r.below(kAnswerButtons)); }
+
+QPushButton *Monkey::answerButton(int button) const
+{
+    return button < kFirstFurtherButton ? form_->answerButtons()[button - 1]
+                                        : form_->furtherButtons()[button - kFirstFurtherButton];
+}
+
+// Units of the key that could carry features and carry none get seeded ones,
+// some of them left unset, so that every shape of the questions comes up.
+void Monkey::giveFeatures()
+{
+    EventRandom r(seed_, ~0ull);
+    for (int s = 0; s <= state_.lastSentence; ++s)
+        for (int w = 1; w <= state_.bank.wordCount(s); ++w) {
+            const int c = state_.bank.code(s, w).value();
+            if (!engine::takesGenderAndNumber(c) || !state_.bank.features(s, w).isEmpty())
+                continue;
+            engine::Features f;
+            if (engine::takesArticleKind(c))
+                f.kind = engine::ArticleKind(r.below(4));
+            f.gender = engine::Gender(r.below(3));
+            f.number = engine::Number(r.below(3));
+            state_.bank.setFeatures(s, w, f);
+        }
+}
 
 QWidget *Monkey::reportControl(EventRandom &r) const
 {
@@ -592,9 +664,18 @@ void Monkey::answerPressed(int button)
     const int c = m_.sentence >= 0 ? code(m_.word) : 0;
     switch (m_.phase) {
     case Phase::VarStep:
-        if (check(button >= 10, QStringLiteral("Com(%1) pressed in the variable step").arg(button)))
+        if (check(button == 10 || button == 11, QStringLiteral("button %1 pressed in the variable step").arg(button)))
             pending_ = Pending{button, (button == 10) == (c <= 5), button};
         break;
+    case Phase::Further: {
+        const auto [q, k] = furtherChoice(button);
+        if (check(q == m_.question,
+                  QStringLiteral("button %1 pressed at further question %2").arg(button).arg(m_.question))) {
+            const engine::FurtherQuestion &asked = engine::kFurtherQuestions[q];
+            pending_ = Pending{button, k == asked.rightChoice(features(m_.word)), asked.errorCategory};
+        }
+        break;
+    }
     case Phase::PosVar:
     case Phase::PosInvar: {
         const bool variableGroup = m_.phase == Phase::PosVar;
@@ -641,6 +722,7 @@ void Monkey::answerClicked(int button)
     }
     switch (m_.phase) {
     case Phase::VarStep:
+        m_.pathShown = 0;  // the first click of a word hides the last word's path
         if (p.right) {
             m_.phase = button == 10 ? Phase::PosVar : Phase::PosInvar;
             m_.pressedStillDisabled = true;
@@ -650,15 +732,46 @@ void Monkey::answerClicked(int button)
     case Phase::PosInvar:
         if (!p.right) {
             m_.pressedStillDisabled = false;  // the pause enabled it again
-        } else if (++m_.word > m_.words) {
-            m_.phase = Phase::WaitComplete;
-            ++sentencesCompleted;
+        } else if (const int q = m_.mode ? engine::nextFurtherQuestion(code(m_.word), features(m_.word), 0) : -1;
+                   q >= 0) {
+            m_.phase = Phase::Further;
+            m_.question = q;
         } else {
-            m_.phase = Phase::VarStep;
+            advanceWord();
+        }
+        break;
+    case Phase::Further:
+        ++furtherAnswers;
+        if (p.right) {
+            ++m_.pathShown;
+            m_.question = engine::nextFurtherQuestion(code(m_.word), features(m_.word), m_.question + 1);
+            if (m_.question < 0)
+                advanceWord();
         }
         break;
     default: break;
     }
+}
+
+void Monkey::advanceWord()
+{
+    m_.question = -1;
+    if (++m_.word > m_.words) {
+        m_.phase = Phase::WaitComplete;
+        ++sentencesCompleted;
+    } else {
+        m_.phase = Phase::VarStep;
+    }
+}
+
+void Monkey::modeSwitched(bool on)
+{
+    ++modeSwitches;
+    trail(QStringLiteral("analisi completa %1").arg(on ? "on" : "off"));
+    check((m_.phase == Phase::WaitStart || m_.phase == Phase::WaitComplete) && !form_->inAnswerPause() && !modal(),
+          QStringLiteral("the complete analysis was switched in the %1").arg(QLatin1String(phaseName(m_.phase))));
+    m_.mode = on;
+    m_.modeUsed = m_.modeUsed || on;
 }
 
 void Monkey::viaClicked()
@@ -678,6 +791,7 @@ void Monkey::viaClicked()
               QStringLiteral("VIA drew sentence %1, already shown or out of range").arg(s));
     }
     m_.used.insert(s);
+    m_.pathShown = 0;
     m_.sentence = s;
     m_.word = 1;
     m_.words = state_.bank.wordCount(s);
@@ -694,6 +808,14 @@ void Monkey::reportShown()
     FRM_ERRORI *report = form_->errorReport();
     if (!check(report && report->isVisible(), "mostra errori showed no error report"))
         return;
+    for (const engine::FurtherQuestion &q : engine::kFurtherQuestions) {
+        const int k = q.errorCategory;
+        check(report->RR[k]->isVisible() == m_.modeUsed && report->Lberrori[k]->isVisible() == m_.modeUsed,
+              QStringLiteral("error report row %1 shown: %2").arg(k).arg(report->Lberrori[k]->isVisible()));
+        if (m_.modeUsed)
+            check(report->Lberrori[k]->caption() == QLatin1String(q.categoryName),
+                  QStringLiteral("error report row %1 named \"%2\"").arg(k).arg(report->Lberrori[k]->caption()));
+    }
     for (int k = 1; k <= 16; ++k) {
         const QString expected = m_.tally[k] ? QString::number(m_.tally[k]) : QString();
         check(report->RR[k]->caption() == expected,
@@ -855,6 +977,16 @@ Phase Monkey::panelPhase() const
                 return false;
         return true;
     };
+    int furtherShown = 0;
+    for (layout::Button *b : f.furtherButtons())
+        furtherShown += b->isVisible();
+    if (furtherShown > 0) {
+        const int q = m_.question;
+        const bool oneRow = q >= 0 && furtherShown == int(f.furtherButtons(q).size())
+                            && std::all_of(f.furtherButtons(q).begin(), f.furtherButtons(q).end(),
+                                           [](QWidget *b) { return b->isVisible(); });
+        return !via && !c10 && !c11 && hidden(1, 9) && oneRow ? Phase::Further : Phase::Unknown;
+    }
     if (via && c10 && c11 && !f.Com10->isEnabled() && !f.Com11->isEnabled() && shown(1, 9) && disabled(1, 9))
         return Phase::WaitStart;
     if (via && !c10 && !c11 && hidden(1, 9))
@@ -893,12 +1025,17 @@ void Monkey::checkAtRest()
           QStringLiteral("%1 wrong-answer cues for %2 wrong answers")
               .arg(player_.counts.value(QStringLiteral("sbagliato1")))
               .arg(wrongAnswers));
-    for (int i = 1; i <= 3; ++i)
-        check(f.art[i]->isHidden(), "an article-kind button is on show");
-    for (int i = 1; i <= 2; ++i)
-        check(f.Masfem[i]->isHidden() && f.Singplu[i]->isHidden(), "a gender or number button is on show");
     for (int i = 3; i <= 5; ++i)
-        check(f.display[i]->isHidden(), "display(3..5) is on show");
+        check(f.display[i]->isVisible() == (i - 3 < m_.pathShown),
+              QStringLiteral("display(%1) on show: %2, with %3 further answers on the path")
+                  .arg(i)
+                  .arg(f.display[i]->isVisible())
+                  .arg(m_.pathShown));
+    const bool waiting = m_.phase == Phase::WaitStart || m_.phase == Phase::WaitComplete;
+    check(f.AnalisiCompleta->isEnabled() == waiting, "the switch is offered without VIA, or VIA without it");
+    check(f.AnalisiCompleta->isChecked() == m_.mode && state_.fullAnalysis == m_.mode
+              && state_.fullAnalysisUsed == m_.modeUsed,
+          "the complete analysis is not as switched");
     if (m_.sentence < 0)
         return;
     check(state_.currentSentence.value() == m_.sentence, "another sentence is on show");
@@ -926,6 +1063,11 @@ void Monkey::checkAtRest()
             check(!(variable ? f.Com10 : f.Com11)->isEnabled(), "the pressed first-step button is enabled");
         [[fallthrough]];
     }
+    case Phase::Further:
+        if (m_.phase == Phase::Further)
+            for (QPushButton *b : f.furtherButtons(m_.question))
+                check(b->isEnabled(), QStringLiteral("%1 is offered disabled").arg(b->objectName()));
+        [[fallthrough]];
     case Phase::VarStep: check(f.gratifica->caption().isEmpty(), "the pause's message stayed"); break;
     default: break;
     }
@@ -943,8 +1085,9 @@ Snapshot Monkey::snapshot() const
                nullptr};
     for (int k = 0; k <= 20; ++k)
         s.tally[k] = state_.errorTally[k].value();
-    for (QPushButton *b : form_->answerButtons())
-        s.panel.push_back(b->isVisible() * 2 + b->isEnabled());
+    for (int k = 1; k <= kAnswerButtons; ++k)
+        s.panel.push_back(answerButton(k)->isVisible() * 2 + answerButton(k)->isEnabled());
+    s.panel.push_back(form_->AnalisiCompleta->isChecked() * 2 + form_->AnalisiCompleta->isEnabled());
     s.panel.push_back(form_->VIA->isVisible() * 2 + form_->VIA->isEnabled());
     s.report = form_->errorReport();
     s.reportOpen = form_->errorReport() && form_->errorReport()->isVisible();
@@ -964,6 +1107,8 @@ void Monkey::report(double seconds) const
         "clicks %lld (during pauses %lld, while the results were open %lld, impossible %lld); "
         "resizes %lld; error report shown %lld times; results looked at %lld times",
         clicks, clicksInPause, clicksWhileModal, clicksImpossible, resizes, reportsOpened, lookOnly);
+    qInfo("complete analysis: switched %lld times, on for %lld events at rest; further answers %lld",
+          modeSwitches, eventsInMode, furtherAnswers);
 }
 
 // --- The test ------------------------------------------------------------------
@@ -1005,6 +1150,8 @@ void MonkeyTest::randomPupil()
             qWarning("%s", qPrintable(line));
     QVERIFY2(passed, qPrintable(monkey.failure().section(QLatin1Char('\n'), 0, 1)));
     QVERIFY(monkey.answersGiven > 0 && monkey.seriesCompleted > 0);
+    if (total >= kDefaultEvents)
+        QVERIFY(monkey.eventsInMode > 0 && monkey.furtherAnswers > 0);
 }
 
 // A long run outlasts Qt Test's default limit of five minutes a test

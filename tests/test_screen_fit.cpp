@@ -82,13 +82,14 @@ void ScreenFitTest::exerciseWindowFillsTheScreen()
     Drill d;
     QTRY_COMPARE(d.form->size(), screen);
     QVERIFY(d.form->windowState() & Qt::WindowMaximized);
-    QCOMPARE(fit::state().adaptCount, 63);
+    QCOMPARE(fit::state().adaptCount, 64);  // the design's 63, then the complete analysis's switch
     QCOMPARE(fit::state().adaptForm.data(), d.form.get());
     QCOMPARE(fit::state().refWidth, 12375.0);
     QCOMPARE(fit::state().refHeight, 8940.0);
     QCOMPARE(fit::state().adaptControls[16].data(), static_cast<QWidget *>(d.form->Com10));
     QCOMPARE(fit::state().adaptControls[29].data(), static_cast<QWidget *>(d.form->Com[9]));
     QCOMPARE(fit::state().adaptControls[51].data(), static_cast<QWidget *>(d.form->Lbmostra[22]));
+    QCOMPARE(fit::state().adaptControls[64].data(), static_cast<QWidget *>(d.form->AnalisiCompleta));
     expectFitted(d.form.get());
 
     // The design's own numbers at the three proportions.

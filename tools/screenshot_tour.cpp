@@ -1,7 +1,9 @@
 // A scripted tour of the real windows that saves a picture of the screen at
 // each stop: the splash, the exercise window waiting, mid-sentence and with a
 // completed sentence, the results window after a faultless and after a poor
-// series, and the error report. Run under a display with a window manager
+// series, and the error report; then the complete analysis: an article at the
+// question of its kind, a noun at the question of its gender, and the error
+// report with the rows of the further questions. Run under a display with a window manager
 // (scripts/screenshots.sh does this): screenshot_tour <output folder>
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <memory>
 
 #include "engine/clock.h"
+#include "engine/further_questions.h"
 #include "engine/rules.h"
 #include "engine/drill_state.h"
 #include "windows/exercise_window.h"
@@ -118,10 +121,22 @@ int main(int argc, char *argv[])
     resultsWatch.start();
 
     auto code = [&] { return state.codeAt(state.currentWord.value()); };
+    // The further question on offer, or -1.
+    auto openQuestion = [&] {
+        for (int q = 0; q < int(engine::kFurtherQuestions.size()); ++q)
+            if (form->furtherButtons(q).front()->isVisible())
+                return q;
+        return -1;
+    };
     // One answer at whichever step is open; the pupil takes about two seconds.
     auto answer = [&](bool right) {
         clock.ms += 2100;
-        if (form->Com10->isVisible()) {
+        if (const int q = openQuestion(); q >= 0) {
+            const auto &buttons = form->furtherButtons(q);
+            const int k = engine::kFurtherQuestions[q].rightChoice(
+                state.bank.features(state.currentSentence.value(), state.currentWord.value()));
+            buttons[right ? k - 1 : k % buttons.size()]->click();
+        } else if (form->Com10->isVisible()) {
             const bool variable = engine::rules::isVariable(code()) == right;
             (variable ? form->Com10 : form->Com11)->click();
         } else {
@@ -164,6 +179,45 @@ int main(int argc, char *argv[])
     });
     tour.add(300, [&] { form->Command8->click(); });
     tour.add(1200, [&] { shot(QStringLiteral("error-report")); });
+
+    // The complete analysis, switched on between two sentences. Sentence 3
+    // opens with "I miei amici"; should its key lack their features, the tour
+    // gives them.
+    tour.add(100, [&] {
+        form->errorReport()->close();
+        while (state.currentWord.value() <= state.wordCount())
+            answer(true);
+        using namespace engine;
+        const Features plural{ArticleKind::Unset, Gender::Maschile, Number::Plurale};
+        const Features given[] = {{ArticleKind::Determinativo, Gender::Maschile, Number::Plurale}, plural, plural};
+        for (int w = 1; w <= 3; ++w)
+            if (state.bank.features(3, w).isEmpty())
+                state.bank.setFeatures(3, w, given[w - 1]);
+        form->AnalisiCompleta->click();
+        random.next = 3;
+        form->VIA->click();
+        answer(true);  // PARTE VARIABILE
+        answer(true);  // Articolo: the kind is asked
+    });
+    tour.add(800, [&] { shot(QStringLiteral("exercise-article-kind")); });
+    tour.add(100, [&] {
+        // "I": a wrong answer at each further question, then the right one.
+        while (state.currentWord.value() == 1) {
+            answer(false);
+            answer(true);
+        }
+        // "miei", then "amici" up to its gender.
+        while (state.currentWord.value() == 2)
+            answer(true);
+        answer(true);
+        answer(true);
+    });
+    tour.add(800, [&] { shot(QStringLiteral("exercise-noun-gender")); });
+    tour.add(100, [&] {
+        answer(true);
+        form->Command8->click();
+    });
+    tour.add(1200, [&] { shot(QStringLiteral("error-report-complete")); });
     tour.add(100, [&] { QCoreApplication::exit(0); });
     tour.start();
     return app.exec();

@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "exercise_window.h"
+#include "../engine/further_questions.h"
 #include "../layouts/layout_builder.h"
 #include "results_window.h"
 
@@ -32,6 +33,18 @@ void FRM_ERRORI::Form_Load()
         Lberrori[k]->setCaption(exerciseWindow_.Com[k]->caption());
     Lberrori[10]->setCaption(exerciseWindow_.Com10->caption());
     Lberrori[11]->setCaption(exerciseWindow_.Com11->caption());
+    showFurtherRows();
+}
+
+void FRM_ERRORI::showFurtherRows()
+{
+    if (!state_.fullAnalysisUsed)
+        return;
+    for (const engine::FurtherQuestion &q : engine::kFurtherQuestions) {
+        Lberrori[q.errorCategory]->setCaption(QString::fromUtf8(q.categoryName));
+        RR[q.errorCategory]->setVisible(true);
+        Lberrori[q.errorCategory]->setVisible(true);
+    }
 }
 
 void FRM_ERRORI::Command1_Click() { close(); }

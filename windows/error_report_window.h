@@ -21,6 +21,9 @@ public:
                const engine::Clock &clock);
 
     void Form_Load();       // names the categories after the answer buttons
+    // Once the complete analysis has been used in the run: shows rows 12 to 14
+    // with the names of its questions.
+    void showFurtherRows();
     void Command1_Click();  // CHIUDI FINESTRA
     void Command2_Click();  // mostra classifica
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "../engine/further_questions.h"
 #include "../layouts/layout_builder.h"
 #include "../platform/screen_fit.h"
 #include "error_report_window.h"
@@ -31,6 +32,12 @@ bool isReturnKey(const QKeyEvent &e)
            && (e.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// Letter keys allow Shift (caps lock, some layouts), nothing else.
+bool plainKey(const QKeyEvent &e)
+{
+    return (e.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+}
+
 }  // namespace
 
 // Keeps the keyboard focus on the answer panel through an answer. The pause
@@ -44,9 +51,8 @@ public:
     explicit FocusKeeper(FormB &form) : form_(form)
     {
         QWidget *focus = form.focusWidget();
-        for (layout::Button *b : form.answerButtons())
-            if (focus == b)
-                had_ = b;
+        if (form.isAnswerButton(focus))
+            had_ = static_cast<layout::Button *>(focus);
         if (had_)
             form.setFocus(Qt::OtherFocusReason);
     }
@@ -108,6 +114,14 @@ FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
         Masfem[i] = control<layout::Button>(this, element("Masfem", i));
         Singplu[i] = control<layout::Button>(this, element("Singplu", i));
     }
+    AnalisiCompleta = control<layout::CheckBox>(this, "AnalisiCompleta");
+    // The rows of the further questions' table, in its order.
+    further_ = {{{art[1], art[2], art[3]}, {Masfem[1], Masfem[2]}, {Singplu[1], Singplu[2]}}};
+
+    connect(AnalisiCompleta, &QCheckBox::toggled, this, &FormB::AnalisiCompleta_Click);
+    for (int q = 0; q < int(further_.size()); ++q)
+        for (int k = 1; k <= int(further_[q].size()); ++k)
+            connect(further_[q][k - 1], &QPushButton::clicked, this, [this, q, k] { further_Click(q, k); });
 
     connect(VIA, &QPushButton::clicked, this, &FormB::VIA_Click);
     connect(Com10, &QPushButton::clicked, this, &FormB::Com10_Click);
@@ -141,6 +155,22 @@ std::array<layout::Button *, 11> FormB::answerButtons() const
     return {Com[1], Com[2], Com[3], Com[4], Com[5], Com[6], Com[7], Com[8], Com[9], Com10, Com11};
 }
 
+std::array<layout::Button *, 7> FormB::furtherButtons() const
+{
+    return {art[1], art[2], art[3], Masfem[1], Masfem[2], Singplu[1], Singplu[2]};
+}
+
+bool FormB::isAnswerButton(const QObject *target) const
+{
+    for (const layout::Button *b : answerButtons())
+        if (target == b)
+            return true;
+    for (const layout::Button *b : furtherButtons())
+        if (target == b)
+            return true;
+    return false;
+}
+
 // --- Start-up ------------------------------------------------------------------
 
 void FormB::Form_Load()
@@ -151,6 +181,9 @@ void FormB::Form_Load()
     state_.answerCount = 0;
     state_.errorCount = 0;
     state_.clockRunning = false;
+    AnalisiCompleta->setChecked(false);  // off at every start
+    state_.fullAnalysis = false;
+    offerModeSwitch(true);
     for (int i = 1; i <= 9; ++i)
         Com[i]->setEnabled(false);
     for (int i = 1; i <= 3; ++i)
@@ -198,6 +231,7 @@ void FormB::VIA_Click()
     Com10->setEnabled(true);
     Com11->setEnabled(true);
     AVVISO->setCaption(QStringLiteral("Classifica la parte in rosso prima VARIABILE o INVARIABILE poi..."));
+    offerModeSwitch(false);  // before VIA goes, so the focus does not land on it
     VIA->setVisible(false);
 
     const rules::Draw draw = rules::drawSentence(state_.sentenceUsed, state_.lastSentence, services_.random);
@@ -224,6 +258,16 @@ void FormB::VIA_Click()
     state_.expectedCode = state_.codeAt(state_.currentWord.value());
     Lbmostra[state_.currentWord.value()]->setTextColor(kRed);
 }
+
+// The switch of the complete analysis: only while VIA is offered.
+void FormB::AnalisiCompleta_Click(bool on)
+{
+    state_.fullAnalysis = on;
+    if (on)
+        state_.fullAnalysisUsed = true;
+}
+
+void FormB::offerModeSwitch(bool offered) { AnalisiCompleta->setEnabled(offered); }
 
 // --- First step: variable or invariable part of speech ---------------------------
 
@@ -289,30 +333,87 @@ void FormB::com_Click(int index)
         display[2]->setCaption(Com[index]->caption());
         display[2]->setBackgroundColor(Com[index]->faceColor());
         display[2]->setVisible(true);
-        state_.currentWord.add(1);
-        const int word = state_.currentWord.value();
-        if (word > state_.wordCount()) {
-            gratifica->setCaption(QStringLiteral("COMPLETATA"));
-            AVVISO->setCaption(QStringLiteral("Bene, hai completato questa frase; ora premi il VIA per proseguire."));
-            services_.audio.suona(QStringLiteral("premivia"));
-            for (int i = 1; i <= 9; ++i)
-                Com[i]->setVisible(false);
-            VIA->setVisible(true);
-        } else {
-            for (int i = 1; i <= 9; ++i)
-                Com[i]->setVisible(false);
-            Com10->setVisible(true);
-            Com11->setVisible(true);
-            Com10->setEnabled(true);
-            Com11->setEnabled(true);
-            state_.expectedCode = state_.codeAt(word);
-            Lbmostra[word]->setTextColor(kRed);
-            Lbmostra[word - 1]->setTextColor(QApplication::palette().color(QPalette::ButtonText));
-        }
+        // In the complete analysis the unit's further questions come first.
+        const Features key = state_.bank.features(state_.currentSentence.value(), state_.currentWord.value());
+        const int first = state_.fullAnalysis ? nextFurtherQuestion(expected, key, 0) : -1;
+        if (first >= 0)
+            offerFurtherQuestion(first);
+        else
+            advanceWord();
     } else {
         services_.audio.suona(QStringLiteral("sbagliato1"));
         flash(QStringLiteral("No riprova"));
         state_.errorTally[rules::errorCategory(index, expected)].add(1);
+        state_.errorCount += 1;
+        aggiornastatistiche();
+    }
+}
+
+// The word is classified: the red mark moves on, or the sentence is complete.
+void FormB::advanceWord()
+{
+    state_.currentWord.add(1);
+    const int word = state_.currentWord.value();
+    if (word > state_.wordCount()) {
+        gratifica->setCaption(QStringLiteral("COMPLETATA"));
+        AVVISO->setCaption(QStringLiteral("Bene, hai completato questa frase; ora premi il VIA per proseguire."));
+        services_.audio.suona(QStringLiteral("premivia"));
+        for (int i = 1; i <= 9; ++i)
+            Com[i]->setVisible(false);
+        VIA->setVisible(true);
+        offerModeSwitch(true);
+    } else {
+        for (int i = 1; i <= 9; ++i)
+            Com[i]->setVisible(false);
+        Com10->setVisible(true);
+        Com11->setVisible(true);
+        Com10->setEnabled(true);
+        Com11->setEnabled(true);
+        state_.expectedCode = state_.codeAt(word);
+        Lbmostra[word]->setTextColor(kRed);
+        Lbmostra[word - 1]->setTextColor(QApplication::palette().color(QPalette::ButtonText));
+    }
+}
+
+// --- The further questions of the complete analysis ----------------------------------
+
+void FormB::offerFurtherQuestion(int question)
+{
+    for (int i = 1; i <= 9; ++i)
+        Com[i]->setVisible(false);
+    for (layout::Button *b : further_[question])
+        b->setVisible(true);
+}
+
+// One handler for every row of kFurtherQuestions: the same feedback, counting
+// and grading as the part of speech; a right answer fills the next path label.
+void FormB::further_Click(int question, int choice)
+{
+    FocusKeeper focus(*this);
+    AnswerGate::HandlerScope scope(gate_);
+    const FurtherQuestion &asked = kFurtherQuestions[question];
+    const int code = state_.expectedCode.value();
+    const Features key = state_.bank.features(state_.currentSentence.value(), state_.currentWord.value());
+    if (choice == asked.rightChoice(key)) {
+        services_.audio.suonavariato(QStringLiteral("esatto"));
+        flash(QStringLiteral("bravo!"));
+        aggiornastatistiche();  // the twentieth answer grades the series here
+        layout::Button *pressed = further_[question][choice - 1];
+        layout::Label *path = display[furtherPathLabel(code, key, question)];
+        path->setCaption(pressed->caption());
+        path->setBackgroundColor(pressed->faceColor());
+        path->setVisible(true);
+        for (layout::Button *b : further_[question])
+            b->setVisible(false);
+        const int next = nextFurtherQuestion(code, key, question + 1);
+        if (next >= 0)
+            offerFurtherQuestion(next);
+        else
+            advanceWord();
+    } else {
+        services_.audio.suona(QStringLiteral("sbagliato1"));
+        flash(QStringLiteral("No riprova"));
+        state_.errorTally[asked.errorCategory].add(1);
         state_.errorCount += 1;
         aggiornastatistiche();
     }
@@ -326,26 +427,31 @@ void FormB::flash(const QString &message)
     gate_.pause(services_.pauseMs, [this] {
         for (layout::Button *b : answerButtons())
             b->setEnabled(false);
+        for (layout::Button *b : furtherButtons())
+            b->setEnabled(false);
     });
     gratifica->setCaption(QString());
     for (int i = 1; i <= 9; ++i)
         Com[i]->setEnabled(true);
     Com11->setEnabled(true);
     Com10->setEnabled(true);
+    for (layout::Button *b : furtherButtons())
+        b->setEnabled(true);
 }
 
 bool FormB::isAnswerTarget(QObject *target, QEvent *event) const
 {
-    for (const layout::Button *b : answerButtons())
-        if (target == b)
-            return true;
+    // The switch is never offered during an answer: input to it is lost, as
+    // on a disabled control, rather than held until VIA may be offered again.
+    if (isAnswerButton(target) || target == AnalisiCompleta)
+        return true;
     // Keys: an answer key is lost wherever in this window it is aimed, and so
     // is Return aimed at the window itself, where the focus rests during an
     // answer: it would press whichever button takes the focus afterwards.
     if (!isKeyEvent(event) || !target->isWidgetType() || static_cast<QWidget *>(target)->window() != this)
         return false;
     const auto &key = static_cast<const QKeyEvent &>(*event);
-    return answerButtonForKey(key) != nullptr || (target == this && isReturnKey(key));
+    return answerButtonForKey(key) != nullptr || isModeSwitchKey(key) || (target == this && isReturnKey(key));
 }
 
 // --- The keyboard -------------------------------------------------------------------
@@ -353,7 +459,7 @@ bool FormB::isAnswerTarget(QObject *target, QEvent *event) const
 layout::Button *FormB::answerButtonForKey(const QKeyEvent &event) const
 {
     // Shift is allowed (on some keyboards the digits need it), nothing else.
-    if ((event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier)
+    if (!plainKey(event))
         return nullptr;
     const int key = event.key();
     if (key >= Qt::Key_1 && key <= Qt::Key_9)
@@ -362,10 +468,22 @@ layout::Button *FormB::answerButtonForKey(const QKeyEvent &event) const
         return Com10;
     if (key == Qt::Key_I)
         return Com11;
-    return nullptr;
+    // The further questions: the letter that tells each choice apart.
+    switch (key) {
+    case Qt::Key_D: return art[1];      // Determinativo
+    case Qt::Key_N: return art[2];      // iNdeterminativo
+    case Qt::Key_T: return art[3];      // parTitivo
+    case Qt::Key_M: return Masfem[1];   // Maschile
+    case Qt::Key_F: return Masfem[2];   // Femminile
+    case Qt::Key_S: return Singplu[1];  // Singolare
+    case Qt::Key_P: return Singplu[2];  // Plurale
+    default: return nullptr;
+    }
 }
 
-bool FormB::canPress(const QPushButton *button) const
+bool FormB::isModeSwitchKey(const QKeyEvent &event) { return plainKey(event) && event.key() == Qt::Key_A; }
+
+bool FormB::canPress(const QAbstractButton *button) const
 {
     if (!button->isVisible() || !button->isEnabled())
         return false;
@@ -377,7 +495,9 @@ bool FormB::canPress(const QPushButton *button) const
 // focus; Return comes here only when no button has the focus.
 void FormB::keyPressEvent(QKeyEvent *event)
 {
-    layout::Button *button = answerButtonForKey(*event);
+    QAbstractButton *button = answerButtonForKey(*event);
+    if (!button && isModeSwitchKey(*event))
+        button = AnalisiCompleta;
     if (!button && isReturnKey(*event))
         button = VIA;
     if (!button) {
@@ -427,6 +547,7 @@ void FormB::Command8_Click()
     errorReport_->show();
     errorReport_->raise();
     errorReport_->activateWindow();
+    errorReport_->showFurtherRows();
     for (int i = 1; i <= 16; ++i)
         errorReport_->RR[i]->setCaption(qs(text(state_.errorTally[i])));
 }
@@ -477,6 +598,7 @@ void FormB::fitToScreen()
         list.push_back(display[k]);
     list.push_back(layout::control(this, "Frame5"));
     list.push_back(layout::control(this, "Label8"));
+    list.push_back(AnalisiCompleta);
 
     fit::fitWindow(this, list);
 }

@@ -1,18 +1,23 @@
 #pragma once
 // FormB, the exercise window: the whole drill happens here. Its handlers are
-// listed in the order the pupil meets them: start-up, VIA, the variable step,
-// the part-of-speech step, the answer pause, the statistics and the grading,
-// the clock, the error report, FINE.
+// listed in the order the pupil meets them: start-up, VIA and the switch of
+// the complete analysis, the variable step, the part-of-speech step, the
+// further questions of the complete analysis, the answer pause, the
+// statistics and the grading, the clock, the error report, FINE.
 //
 // Beyond the mouse the window answers to the keyboard: 1 to 9 press Com(1..9),
-// V presses Com10 and I presses Com11, each only while the pupil could click
-// that button; Return presses the button that has the focus, or VIA when no
-// button has it. A key pressed during the answer pause is lost, like a click.
+// V presses Com10 and I presses Com11; D, N and T the article's kind
+// (Determinativo, iNdeterminativo, parTitivo), M and F the gender, S and P the
+// number; A switches the complete analysis. Each key works only while the
+// pupil could click its control. Return presses the button that has the
+// focus, or VIA when no button has it. A key pressed during the answer pause
+// is lost, like a click.
 
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "../layouts/design_widgets.h"
 #include "../platform/audio.h"
@@ -44,9 +49,12 @@ public:
 
     // The drill.
     void VIA_Click();
+    void AnalisiCompleta_Click(bool on);
     void Com10_Click();
     void Com11_Click();
     void com_Click(int index);
+    // The further questions: choice 1..n of question 0..2 (kFurtherQuestions).
+    void further_Click(int question, int choice);
     void flash(const QString &message);
     void aggiornastatistiche();
     void classifica(int wrongAnswers);
@@ -59,6 +67,11 @@ public:
 
     // The answer buttons in the order the pause disables them.
     std::array<layout::Button *, 11> answerButtons() const;
+    // The buttons of the further questions, art(1..3), Masfem(1..2),
+    // Singplu(1..2): answer buttons as well, offered only in the complete analysis.
+    std::array<layout::Button *, 7> furtherButtons() const;
+    // The buttons of one further question, choice k at k - 1.
+    const std::vector<layout::Button *> &furtherButtons(int question) const { return further_[question]; }
 
     // Controls, by their design names.
     layout::Label *AVVISO, *gratifica, *Label1, *Lbclock, *Lrisposte, *Lerrori, *Lpercentuale;
@@ -66,9 +79,10 @@ public:
     std::array<layout::Label *, 6> display{};    // 1..5
     layout::Button *VIA, *FINE, *Command8, *Com10, *Com11;
     std::array<layout::Button *, 10> Com{};     // 1..9
-    std::array<layout::Button *, 4> art{};      // 1..3, never shown
-    std::array<layout::Button *, 3> Masfem{};   // 1..2, never shown
-    std::array<layout::Button *, 3> Singplu{};  // 1..2, never shown
+    std::array<layout::Button *, 4> art{};      // 1..3, the article's kind
+    std::array<layout::Button *, 3> Masfem{};   // 1..2, the gender
+    std::array<layout::Button *, 3> Singplu{};  // 1..2, the number
+    layout::CheckBox *AnalisiCompleta;          // the complete analysis on or off
     QTimer *Timer1;
 
 protected:
@@ -80,17 +94,26 @@ private:
     class FocusKeeper;
 
     void answerFirstStep(int button);
+    void advanceWord();
+    void offerFurtherQuestion(int question);
+    // The switch can be changed only while VIA is offered.
+    void offerModeSwitch(bool offered);
+    bool isAnswerButton(const QObject *target) const;
     void fitToScreen();
     bool isAnswerTarget(QObject *target, QEvent *event) const;
-    // The answer button a key stands for (1..9, V, I), or none.
+    // The answer button a key stands for (1..9, V, I, D, N, T, M, F, S, P),
+    // or none.
     layout::Button *answerButtonForKey(const QKeyEvent &event) const;
-    // Could the pupil click this button now: shown, enabled and not covered?
-    bool canPress(const QPushButton *button) const;
+    // Is this the key of the complete analysis's switch (A)?
+    static bool isModeSwitchKey(const QKeyEvent &event);
+    // Could the pupil click this control now: shown, enabled and not covered?
+    bool canPress(const QAbstractButton *button) const;
 
     DrillState &state_;
     ExerciseServices services_;
     AnswerGate gate_;
     QPointer<FRM_ERRORI> errorReport_;
+    std::array<std::vector<layout::Button *>, 3> further_;  // per row of kFurtherQuestions
     bool ending_ = false;
 };
 
