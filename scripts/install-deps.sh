@@ -16,6 +16,8 @@ packages=(
     xvfb xauth openbox x11vnc imagemagick xdotool
     # tests: measuring the cue files, a real sound server with a null sink
     sox pulseaudio strace desktop-file-utils appstream libxml2-utils
+    # checks: fuzzing the collection reader with libFuzzer (make fuzz)
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()
