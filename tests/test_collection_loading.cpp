@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include <QTemporaryDir>
-#include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <sstream>
 
@@ -210,6 +210,8 @@ void TestCollectionLoading::foldersInOrderAndWhatIsLeftOut()
         QVERIFY(big.resize(100 * 1024 * 1024));  // sparse: 100 MB in no time
     }
     write(more + sub + "binario.txt", QByteArray("a = nome\0\xFF", 10));
+    QCOMPARE(mkfifo(QFile::encodeName(more + sub + "tubo.txt").constData(), 0644), 0);  // reading it would block
+    write(more + sub + ".nascosto.txt", "x = nome\n");  // hidden: an editor's spare copy
 
     const c::Sources read = platform::readCollections();
     QStringList names;
@@ -221,6 +223,7 @@ void TestCollectionLoading::foldersInOrderAndWhatIsLeftOut()
     QCOMPARE(messages, (QStringList{
                            "/school" + sub + "cartella.txt: è una cartella, non un file di frasi: ignorata",
                            "/school" + sub + "giro.txt: collegamento che non porta a un file (rotto o circolare): ignorato",
+                           "/more" + sub + "tubo.txt: non è un file normale: ignorato",
                            "/more" + sub + "grande.txt: il file è troppo grande (più di 16 MB): ignorato",
                        }));
 
