@@ -23,6 +23,18 @@ namespace engine::collection {
 
 inline constexpr int kMaxUnits = 22;  // the exercise window's word rows
 
+// The longest unit text, in characters. The narrowest word row (the 22nd)
+// leaves about 264 pixels before the answer buttons at 1024x768, where its
+// bold 14.25-point Arial grows to about 18 points: 13.3 pixels for each of the
+// widest common letters (a, e, o, digits), so 20 of them still fit. Texts of
+// narrower letters fit longer; m, w and capitals are rare enough to allow.
+inline constexpr std::size_t kMaxTextLength = 20;
+// A line longer than this is left out unread: 22 units of 20 characters with
+// the longest spelled-out analysis stay well under it.
+inline constexpr std::size_t kMaxLineBytes = 4096;
+// Lines read from one file; the rest of a longer file is left out.
+inline constexpr int kMaxLines = 100000;
+
 struct Unit {
     std::string text;  // trimmed; shown exactly so, punctuation included
     int code = 0;      // 1..9, the order of the part-of-speech buttons
@@ -66,6 +78,8 @@ std::vector<Message> checkUnits(const std::vector<Unit> &units);
 std::string writeLine(const std::vector<Unit> &units);
 std::string abbreviation(int code);                    // "art", "nome", ..., "escl"
 std::string featureWords(int code, const Features &f);  // "det m s", "" when unset
+// The line by which a collection leaves out the built-in sentences. Read in
+// any case and with any blanks around and between its words; written so.
 inline constexpr std::string_view kOnlyTheseLine = "@solo queste frasi";
 
 // "frasi.txt, riga 3, colonna 17: «nomee» non è una parte del discorso"

@@ -24,6 +24,8 @@ packages=(
     lintian man-db
     # maintainers: the answer key's cross-check with the Italian analyser
     python3 apertium lttoolbox cg3 apertium-spa-ita
+    # checks: fuzzing the collection reader with libFuzzer (make fuzz)
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,403 @@
+#include "collection_format.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "utf8_text.h"
+
+namespace engine::collection {
+
+namespace {
+
+// --- words of the analysis ----------------------------------------------------
+
+struct Word {
+    std::string_view spelling;
+    int value;
+};
+
+// Part-of-speech words, abbreviations and button numbers, by answer code.
+constexpr std::array<Word, 30> kPartsOfSpeech = {{
+    {"articolo", 1}, {"art", 1}, {"1", 1},
+    {"nome", 2}, {"sostantivo", 2}, {"sost", 2}, {"2", 2},
+    {"aggettivo", 3}, {"agg", 3}, {"3", 3},
+    {"pronome", 4}, {"pron", 4}, {"4", 4},
+    {"verbo", 5}, {"v", 5}, {"5", 5},
+    {"avverbio", 6}, {"avv", 6}, {"6", 6},
+    {"preposizione", 7}, {"prep", 7}, {"7", 7},
+    {"congiunzione", 8}, {"cong", 8}, {"8", 8},
+    {"esclamazione", 9}, {"interiezione", 9}, {"escl", 9}, {"inter", 9}, {"9", 9},
+}};
+
+enum class Axis { Kind, Gender, Number };
+struct FeatureWord {
+    std::string_view spelling;
+    Axis axis;
+    int value;  // the enum's value
+};
+constexpr std::array<FeatureWord, 18> kFeatureWords = {{
+    {"determinativo", Axis::Kind, 1}, {"det", Axis::Kind, 1},
+    {"indeterminativo", Axis::Kind, 2}, {"indet", Axis::Kind, 2},
+    {"partitivo", Axis::Kind, 3}, {"part", Axis::Kind, 3},
+    {"maschile", Axis::Gender, 1}, {"masch", Axis::Gender, 1}, {"m", Axis::Gender, 1},
+    {"femminile", Axis::Gender, 2}, {"femm", Axis::Gender, 2}, {"f", Axis::Gender, 2},
+    {"singolare", Axis::Number, 1}, {"sing", Axis::Number, 1}, {"s", Axis::Number, 1},
+    {"plurale", Axis::Number, 2}, {"plur", Axis::Number, 2}, {"p", Axis::Number, 2},
+}};
+
+constexpr std::array<std::string_view, 10> kAbbreviations = {
+    "", "art", "nome", "agg", "pron", "verbo", "avv", "prep", "cong", "escl"};
+
+std::string lowerAscii(std::string_view s)
+{
+    std::string out(s);
+    for (char &c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return out;
+}
+
+std::optional<int> partOfSpeech(std::string_view token)
+{
+    const std::string w = lowerAscii(token);
+    for (const Word &p : kPartsOfSpeech)
+        if (p.spelling == w)
+            return p.value;
+    return std::nullopt;
+}
+
+std::optional<FeatureWord> featureWord(std::string_view token)
+{
+    const std::string w = lowerAscii(token);
+    for (const FeatureWord &f : kFeatureWords)
+        if (f.spelling == w)
+            return f;
+    return std::nullopt;
+}
+
+bool isSpace(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trim(std::string_view s)
+{
+    while (!s.empty() && isSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isSpace(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string quoted(std::string_view s) { return "«" + std::string(s) + "»"; }
+
+// --- one line -------------------------------------------------------------------
+
+// A piece of the line with its byte offset, for the column of a message.
+struct Piece {
+    std::string_view text;
+    std::size_t offset;
+};
+
+// Splits at `sep`, keeping each piece's offset within `whole`.
+std::vector<Piece> split(std::string_view whole, std::size_t base, char sep)
+{
+    std::vector<Piece> out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= whole.size(); ++i)
+        if (i == whole.size() || whole[i] == sep) {
+            out.push_back({whole.substr(start, i - start), base + start});
+            start = i + 1;
+        }
+    return out;
+}
+
+// The words of an analysis: runs of characters that are neither blanks nor
+// dots, so "art. det." and "art.det." read alike.
+std::vector<Piece> words(std::string_view analysis, std::size_t base)
+{
+    std::vector<Piece> out;
+    std::size_t i = 0;
+    while (i < analysis.size()) {
+        if (isSpace(analysis[i]) || analysis[i] == '.') {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        while (j < analysis.size() && !isSpace(analysis[j]) && analysis[j] != '.')
+            ++j;
+        out.push_back({analysis.substr(i, j - i), base + i});
+        i = j;
+    }
+    return out;
+}
+
+std::string_view axisName(Axis a)
+{
+    switch (a) {
+    case Axis::Kind: return "il tipo di articolo";
+    case Axis::Gender: return "il genere";
+    case Axis::Number: return "il numero";
+    }
+    return "";
+}
+
+// Reads "code features..." into `unit`; on a problem returns it with the
+// byte offset of the word at fault.
+struct Fault {
+    std::size_t offset;
+    std::string text;
+};
+
+std::optional<Fault> readAnalysis(const std::vector<Piece> &ws, Unit &unit)
+{
+    const std::optional<int> code = partOfSpeech(ws[0].text);
+    if (!code)
+        return Fault{ws[0].offset, quoted(ws[0].text) + " non è una parte del discorso"};
+    unit.code = *code;
+    std::array<std::string_view, 3> seen{};  // the word that set each axis
+    for (std::size_t i = 1; i < ws.size(); ++i) {
+        const Piece &w = ws[i];
+        const std::optional<FeatureWord> f = featureWord(w.text);
+        if (!f) {
+            if (partOfSpeech(w.text))
+                return Fault{w.offset, "una sola parte del discorso per parte: " + quoted(w.text) + " è di troppo"};
+            return Fault{w.offset, quoted(w.text)
+                                       + " non è una caratteristica (determinativo, indeterminativo, partitivo, "
+                                         "maschile, femminile, singolare, plurale)"};
+        }
+        if (f->axis == Axis::Kind && !takesArticleKind(unit.code))
+            return Fault{w.offset, quoted(w.text) + ": il tipo (determinativo, indeterminativo, partitivo) "
+                                                    "si indica solo per l'articolo"};
+        if (f->axis != Axis::Kind && !takesGenderAndNumber(unit.code))
+            return Fault{w.offset, quoted(w.text) + ": genere e numero si indicano solo per articolo, nome, "
+                                                    "aggettivo e pronome"};
+        std::string_view &before = seen[std::size_t(f->axis)];
+        if (!before.empty()) {
+            const bool same = featureWord(before)->value == f->value;
+            return Fault{w.offset, same ? quoted(w.text) + " ripete " + std::string(axisName(f->axis))
+                                        : quoted(w.text) + " contraddice " + quoted(before)};
+        }
+        before = w.text;
+        switch (f->axis) {
+        case Axis::Kind: unit.features.kind = ArticleKind(f->value); break;
+        case Axis::Gender: unit.features.gender = Gender(f->value); break;
+        case Axis::Number: unit.features.number = Number(f->value); break;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> textProblem(std::string_view text)
+{
+    if (text.empty())
+        return "manca il testo prima di «=»";
+    const std::size_t length = utf8::length(text);
+    if (length > kMaxTextLength)
+        return quoted(text) + " è troppo lungo: " + std::to_string(length) + " caratteri, al massimo "
+               + std::to_string(kMaxTextLength);
+    return std::nullopt;
+}
+
+std::string tooManyUnits(std::size_t n)
+{
+    return "la frase ha " + std::to_string(n) + " parti, al massimo " + std::to_string(kMaxUnits);
+}
+
+bool isOnlyThese(std::string_view line)
+{
+    // Any case, any blanks between and around the words.
+    std::string spaced(line);
+    std::replace(spaced.begin(), spaced.end(), '\t', ' ');
+    std::string canonical;
+    for (const Piece &w : split(spaced, 0, ' ')) {
+        const std::string_view word = trim(w.text);
+        if (!word.empty())
+            canonical += (canonical.empty() ? "" : " ") + lowerAscii(word);
+    }
+    return canonical == kOnlyTheseLine;
+}
+
+Line invalid(std::string_view raw, int lineNumber, std::size_t offset, std::string text)
+{
+    Line l;
+    l.kind = Line::Kind::Invalid;
+    l.raw = std::string(raw);
+    l.problem = {lineNumber, int(utf8::length(raw.substr(0, std::min(offset, raw.size())))) + 1, std::move(text)};
+    return l;
+}
+
+}  // namespace
+
+Line parseLine(std::string_view raw, int lineNumber)
+{
+    if (raw.size() > kMaxLineBytes)
+        return invalid(raw, lineNumber, 0, "riga troppo lunga: " + std::to_string(raw.size())
+                                               + " byte, al massimo " + std::to_string(kMaxLineBytes));
+    if (const std::optional<std::size_t> bad = utf8::firstInvalid(raw))
+        return invalid(raw, lineNumber, *bad,
+                       "testo non in UTF-8 (forse il file è salvato in un'altra codifica: salvalo in UTF-8)");
+    if (const std::optional<std::size_t> c = utf8::firstControl(raw))
+        return invalid(raw, lineNumber, *c, "carattere di controllo non ammesso (dati binari?)");
+
+    Line line;
+    line.raw = std::string(raw);
+    const std::string_view body = trim(raw);
+    if (body.empty())
+        return line;  // Blank
+    if (body.front() == '#') {
+        line.kind = Line::Kind::Comment;
+        return line;
+    }
+    if (body.front() == '@' && body.find('=') == std::string_view::npos) {
+        if (isOnlyThese(body)) {
+            line.kind = Line::Kind::OnlyThese;
+            return line;
+        }
+        return invalid(raw, lineNumber, std::size_t(body.data() - raw.data()),
+                       quoted(body) + " non è un comando: il solo comando è «" + std::string(kOnlyTheseLine) + "»");
+    }
+
+    const std::vector<Piece> pieces = split(raw, 0, '|');
+    if (pieces.size() > std::size_t(kMaxUnits))
+        return invalid(raw, lineNumber, pieces[kMaxUnits].offset, tooManyUnits(pieces.size()));
+    for (const Piece &p : pieces) {
+        const std::string_view unitText = trim(p.text);
+        const std::size_t unitStart = p.offset + std::size_t(unitText.data() - p.text.data());
+        if (unitText.empty())
+            return invalid(raw, lineNumber, p.offset, "parte vuota: tra due «|» manca «testo = analisi»");
+        const std::vector<Piece> sides = split(p.text, p.offset, '=');
+        if (sides.size() == 1)
+            return invalid(raw, lineNumber, unitStart, quoted(unitText) + ": manca «=» tra il testo e l'analisi");
+        if (sides.size() > 2)
+            return invalid(raw, lineNumber, sides[2].offset - 1,
+                           "«=» compare due volte: il testo non può contenere «=» o «|»");
+        Unit unit;
+        const std::string_view text = trim(sides[0].text);
+        if (const std::optional<std::string> problem = textProblem(text))
+            return invalid(raw, lineNumber,
+                           text.empty() ? sides[1].offset - 1 : unitStart, *problem);
+        unit.text = std::string(text);
+        const std::vector<Piece> ws = words(sides[1].text, sides[1].offset);
+        if (ws.empty())
+            return invalid(raw, lineNumber, sides[1].offset - 1, "manca l'analisi dopo «=»");
+        if (const std::optional<Fault> f = readAnalysis(ws, unit))
+            return invalid(raw, lineNumber, f->offset, f->text);
+        line.units.push_back(std::move(unit));
+    }
+    line.kind = Line::Kind::Sentence;
+    return line;
+}
+
+File parseFile(std::string_view bytes)
+{
+    File file;
+    if (bytes.find('\0') != std::string_view::npos) {
+        file.messages.push_back({0, 0, "il file contiene dati binari, non testo: è stato ignorato"});
+        return file;
+    }
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kBom))
+        bytes.remove_prefix(kBom.size());
+
+    int number = 0;
+    bool anySentence = false, anyInvalid = false;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        if (number == kMaxLines) {
+            file.messages.push_back({number + 1, 0, "il file ha più di " + std::to_string(kMaxLines)
+                                                        + " righe: le righe seguenti sono ignorate"});
+            break;
+        }
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        std::string_view raw = bytes.substr(start, end - start);
+        if (raw.ends_with('\r'))
+            raw.remove_suffix(1);
+        Line line = parseLine(raw, ++number);
+        anySentence |= line.kind == Line::Kind::Sentence;
+        anyInvalid |= line.kind == Line::Kind::Invalid;
+        file.onlyThese |= line.kind == Line::Kind::OnlyThese;
+        file.lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    if (!anySentence && !anyInvalid)
+        file.messages.push_back({0, 0, "il file non contiene frasi"});
+    for (const Line &l : file.lines)
+        if (l.kind == Line::Kind::Invalid)
+            file.messages.push_back(l.problem);
+    return file;
+}
+
+std::vector<Message> checkUnits(const std::vector<Unit> &units)
+{
+    std::vector<Message> out;
+    if (units.empty())
+        out.push_back({0, 0, "la frase non ha parti"});
+    if (units.size() > std::size_t(kMaxUnits))
+        out.push_back({0, 0, tooManyUnits(units.size())});
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const Unit &u = units[i];
+        const std::string where = "parte " + std::to_string(i + 1) + ": ";
+        if (utf8::firstInvalid(u.text) || utf8::firstControl(u.text))
+            out.push_back({0, 0, where + "il testo contiene caratteri non ammessi"});
+        else if (u.text != trim(u.text))
+            out.push_back({0, 0, where + "il testo comincia o finisce con spazi"});
+        else if (u.text.find_first_of("|=") != std::string::npos)
+            out.push_back({0, 0, where + "il testo non può contenere «|» o «=»"});
+        else if (const std::optional<std::string> p = textProblem(u.text))
+            out.push_back({0, 0, where + *p});
+        if (u.code < 1 || u.code > 9)
+            out.push_back({0, 0, where + "manca la parte del discorso"});
+        else if (!featuresFit(u.code, u.features))
+            out.push_back({0, 0, where + "le caratteristiche non si addicono a " + abbreviation(u.code)});
+    }
+    return out;
+}
+
+std::string abbreviation(int code)
+{
+    return code >= 1 && code <= 9 ? std::string(kAbbreviations[std::size_t(code)]) : std::string();
+}
+
+std::string featureWords(int, const Features &f)
+{
+    std::string out;
+    auto add = [&out](std::string_view w) { out += (out.empty() ? "" : " ") + std::string(w); };
+    switch (f.kind) {
+    case ArticleKind::Determinativo: add("det"); break;
+    case ArticleKind::Indeterminativo: add("indet"); break;
+    case ArticleKind::Partitivo: add("part"); break;
+    case ArticleKind::Unset: break;
+    }
+    if (f.gender != Gender::Unset)
+        add(f.gender == Gender::Maschile ? "m" : "f");
+    if (f.number != Number::Unset)
+        add(f.number == Number::Singolare ? "s" : "p");
+    return out;
+}
+
+std::string writeLine(const std::vector<Unit> &units)
+{
+    std::string out;
+    for (const Unit &u : units) {
+        if (!out.empty())
+            out += " | ";
+        out += u.text + " = " + abbreviation(u.code);
+        const std::string f = featureWords(u.code, u.features);
+        if (!f.empty())
+            out += " " + f;
+    }
+    return out;
+}
+
+std::string describe(std::string_view fileName, const Message &message)
+{
+    std::string out(fileName);
+    if (message.line > 0)
+        out += ", riga " + std::to_string(message.line);
+    if (message.line > 0 && message.column > 0)
+        out += ", colonna " + std::to_string(message.column);
+    return out + ": " + message.text;
+}
+
+}  // namespace engine::collection
