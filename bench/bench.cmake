@@ -25,3 +25,8 @@ target_link_libraries(bench_idle PRIVATE drill_app)
 add_custom_target(benchmarks DEPENDS
     bench_startup bench_startup_drill bench_startup_bare bench_handlers bench_idle cues
     analisi-grammaticale-sound)
+
+# The sentence editor's proposals against the built-in key, and its speed.
+drill_bench(bench_editor_proposals ${BENCH_DIR}/editor_proposals.cpp)
+target_link_libraries(bench_editor_proposals PRIVATE drill_rules Qt6::Core)
+add_dependencies(benchmarks bench_editor_proposals analisi-grammaticale-frasi)

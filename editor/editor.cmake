@@ -1,0 +1,21 @@
+# The teachers' sentence editor (analisi-grammaticale-frasi): the analyser
+# bridge and the tag-to-unit rules need no screen (editor_core); the window
+# is Qt Widgets.
+set(EDITOR_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+add_library(editor_core STATIC
+    ${EDITOR_DIR}/analyser_stream.cpp
+    ${EDITOR_DIR}/analyser.cpp
+    ${EDITOR_DIR}/word_lexicon.cpp
+    ${EDITOR_DIR}/unit_rules.cpp
+    ${EDITOR_DIR}/sentence_proposer.cpp
+    ${EDITOR_DIR}/propose_command.cpp
+)
+target_include_directories(editor_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(editor_core PUBLIC drill_rules Qt6::Core)
+
+add_executable(analisi-grammaticale-frasi
+    ${EDITOR_DIR}/main.cpp
+    ${EDITOR_DIR}/editor_window_main.cpp
+)
+target_link_libraries(analisi-grammaticale-frasi PRIVATE editor_core drill_windows Qt6::Widgets)
