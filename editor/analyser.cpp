@@ -120,7 +120,7 @@ std::optional<std::vector<Token>> Analyser::attempt(const QByteArray &input, QSt
     QProcess &last = *processes_.back();
     // Without an event loop the bytes leave Qt's buffer only when waited for.
     if (first.write(input) != input.size() || !first.waitForBytesWritten(timeoutMs_)) {
-        problem = QStringLiteral("l'analizzatore non accetta il testo");
+        problem = QStringLiteral("l'analizzatore si è interrotto");
         return std::nullopt;
     }
     const qsizetype limit = kMaxOutputBase + kMaxOutputFactor * input.size();

@@ -10,6 +10,8 @@ add_library(editor_core STATIC
     ${EDITOR_DIR}/unit_rules.cpp
     ${EDITOR_DIR}/sentence_proposer.cpp
     ${EDITOR_DIR}/propose_command.cpp
+    ${EDITOR_DIR}/unit_editing.cpp
+    ${EDITOR_DIR}/collection_document.cpp
 )
 target_include_directories(editor_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(editor_core PUBLIC drill_rules Qt6::Core)
@@ -19,3 +21,5 @@ add_executable(analisi-grammaticale-frasi
     ${EDITOR_DIR}/editor_window_main.cpp
 )
 target_link_libraries(analisi-grammaticale-frasi PRIVATE editor_core drill_windows Qt6::Widgets)
+
+include(${CMAKE_SOURCE_DIR}/tests/editor_tests.cmake)

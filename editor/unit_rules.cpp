@@ -437,7 +437,9 @@ void resolveDeterminers(std::vector<Word> &words)
                     break;
             }
         }
-        w.code = beforeNoun ? kAdj : kPron;
+        // A possessive right after its noun: "casa mia".
+        const bool afterNoun = i > 0 && words[i - 1].code == kNoun && words[i - 1].suffix.empty() && w.reading.has("pos");
+        w.code = beforeNoun || afterNoun ? kAdj : kPron;
         // "si arrabbiò moltissimo": quantity after a verb is an adverb.
         const std::string &l = w.reading.lemma;
         if (!beforeNoun && i > 0 && isVerb(words[i - 1]) && (l == "molto" || l == "poco" || l == "tanto" || l == "troppo")
@@ -494,7 +496,7 @@ bool sameSubject(const Word &clitic, const Reading &verb)
 bool isProclitic(const Word &w, const Word &next)
 {
     static const std::set<std::string, std::less<>> forms = {"mi", "ti", "si", "ci", "vi", "ne", "lo",
-                                                             "la", "li", "le", "gli"};
+                                                             "la", "li", "le", "gli", "c'"};
     static const std::set<std::string, std::less<>> beforeAnother = {"me", "te", "se", "ce", "ve", "glie"};
     if (!w.suffix.empty() || w.code == kArt || w.code == kAdv)
         return false;
@@ -560,7 +562,7 @@ void groupVerbs(std::vector<Word> &words)
         // "ci"/"vi" of place: "ci andiamo", "vi andrò", "ci sono".
         const Reading &verb = words[head].reading;
         const bool ofPlace = isVerbOfPlace(verb.lemma) || (verb.lemma == "essere" && person(verb) == 3);
-        if (p + 1 == head && (words[p].lower == "ci" || words[p].lower == "vi") && ofPlace) {
+        if (p + 1 == head && (words[p].lower == "ci" || words[p].lower == "c'" || words[p].lower == "vi") && ofPlace) {
             words[p].code = kAdv;
         } else if (p < head) {
             const bool pronominal = sameSubject(words[p], subject)

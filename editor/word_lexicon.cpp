@@ -47,6 +47,8 @@ const std::map<std::string, LexiconEntry, std::less<>> &lexicon()
         add({"io", "tu", "lui", "lei", "noi", "voi", "loro", "esso", "essa", "essi", "esse", "me", "te", "sé",
              "chi", "cui", "mi", "ti", "si", "ci", "vi", "ne"},
             4, {"prn", "tn"}, false);
+        add({"è", "sono", "era", "erano", "siamo", "siete", "sei", "sarà"}, 5, {"vbser", "p3"}, false);
+        add({"ha", "ho", "hai", "hanno", "abbiamo", "avete", "aveva", "avevano"}, 5, {"vbhaver", "p3"}, false);
         return m;
     }();
     return words;
