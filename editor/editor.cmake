@@ -16,10 +16,23 @@ add_library(editor_core STATIC
 target_include_directories(editor_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(editor_core PUBLIC drill_rules Qt6::Core)
 
+# The window, its widgets and the preview built from the drill's layouts.
+add_library(editor_gui STATIC
+    ${EDITOR_DIR}/part_of_speech_style.cpp
+    ${EDITOR_DIR}/unit_row.cpp
+    ${EDITOR_DIR}/word_column_preview.cpp
+    ${EDITOR_DIR}/editor_window.cpp
+)
+target_link_libraries(editor_gui PUBLIC editor_core drill_windows Qt6::Widgets)
+
 add_executable(analisi-grammaticale-frasi
     ${EDITOR_DIR}/main.cpp
     ${EDITOR_DIR}/editor_window_main.cpp
 )
-target_link_libraries(analisi-grammaticale-frasi PRIVATE editor_core drill_windows Qt6::Widgets)
+target_link_libraries(analisi-grammaticale-frasi PRIVATE editor_gui)
 
 include(${CMAKE_SOURCE_DIR}/tests/editor_tests.cmake)
+
+# The README's pictures of the editor (scripts/editor-screenshots.sh).
+add_executable(editor_screenshots EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/editor_screenshots.cpp)
+target_link_libraries(editor_screenshots PRIVATE editor_gui)
