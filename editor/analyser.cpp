@@ -151,6 +151,11 @@ std::optional<std::vector<Token>> Analyser::attempt(const QByteArray &input, QSt
         problem = QStringLiteral("risposta illeggibile dell'analizzatore: %1").arg(QString::fromStdString(parsed.error));
         return std::nullopt;
     }
+    // The blank after the last word (a closing quote, an emoji) as a last,
+    // empty token.
+    Token trailing;
+    trailing.blankBefore = std::move(parsed.trailingBlank);
+    parsed.tokens.push_back(std::move(trailing));
     return std::move(parsed.tokens);
 }
 

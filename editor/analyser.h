@@ -41,6 +41,7 @@ public:
     // Starts the pipeline (also done by the first analyse()).
     bool start();
     // The tokens of one sentence, or nothing when the analyser is not usable.
+    // The last token has no surface: it carries the blank after the last word.
     std::optional<std::vector<Token>> analyse(const QString &sentence);
 
     bool usable() const { return !gaveUp_; }

@@ -250,7 +250,11 @@ void EditorWindow::buildActions()
 
 void EditorWindow::warn(const QString &text)
 {
-    QMessageBox::warning(this, QStringLiteral("Frasi per l'analisi grammaticale"), text);
+    // Window-modal but not blocking: the window behind stays as it was.
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Frasi per l'analisi grammaticale"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void EditorWindow::prepareFolder()

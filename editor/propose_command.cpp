@@ -30,7 +30,8 @@ int runProposeCommand(SentenceProposer &proposer, QTextStream &in, QTextStream &
             err << QStringLiteral("riga %1: da controllare (parole sconosciute all'analizzatore): %2\n")
                        .arg(lineNumber)
                        .arg(toCheck.join(QStringLiteral(", ")));
-        for (const auto &m : engine::collection::checkUnits(units))
+        for (const auto &m : units.empty() ? std::vector<engine::collection::Message>{}
+                                           : engine::collection::checkUnits(units))
             err << QStringLiteral("riga %1: %2\n").arg(lineNumber).arg(QString::fromStdString(m.text));
         err.flush();
     }

@@ -149,7 +149,34 @@ std::vector<Word> buildWords(const std::vector<Token> &tokens)
     std::vector<Word> words;
     std::string pendingPrefix;
     bool nextStartsSentence = true;
+    // Marks the analyser leaves in the blanks between words (quotes, emoji):
+    // what touches a word stays with it, what stands alone joins the word
+    // before.
+    auto keepBlank = [&](const std::string &blank) {
+        const std::size_t first = blank.find(' '), last = blank.rfind(' ');
+        std::string before = blank.substr(0, first);
+        std::string middle, after;
+        if (first != std::string::npos) {
+            after = blank.substr(last + 1);
+            for (char c : blank.substr(first, last - first))
+                if (c != ' ' || (!middle.empty() && middle.back() != ' '))
+                    middle += c;
+            while (!middle.empty() && middle.back() == ' ')
+                middle.pop_back();
+        }
+        before.erase(std::remove(before.begin(), before.end(), '\n'), before.end());
+        if (!middle.empty())
+            before += (before.empty() && words.empty() ? "" : " ") + middle;
+        if (!before.empty()) {
+            if (words.empty())
+                pendingPrefix += before + " ";
+            else
+                words.back().suffix += before;
+        }
+        pendingPrefix += after;
+    };
     for (const Token &t : tokens) {
+        keepBlank(t.blankBefore);
         if (t.surface.empty())
             continue;
         if (isPunctuation(t)) {

@@ -31,7 +31,7 @@ const std::map<std::string, LexiconEntry, std::less<>> &lexicon()
             8, {"cnjsub"}, true);
         add({"oh", "ah", "ahi", "ahia", "ahimè", "ahimé", "ohibò", "oibò", "uffa", "evviva", "orsù", "ehm",
              "ehi", "eh", "accidenti", "caspita", "perbacco", "urrà", "boh", "mah", "beh", "bah", "puah",
-             "ohimè", "toh", "suvvia", "magari", "ahah"},
+             "ohimè", "toh", "suvvia", "ahah", "ciao", "ehilà", "olà"},
             9, {"ij"}, true);
         // Function words, for unknown words and multiword pieces.
         add({"il", "lo", "la", "i", "gli", "le", "l'"}, 1, {"det", "def"}, false);

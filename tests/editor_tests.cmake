@@ -8,3 +8,4 @@ endfunction()
 
 editor_test(test_editor_analysis editor_core)
 editor_test(test_editor_document editor_core)
+editor_test(test_editor_window editor_gui)
