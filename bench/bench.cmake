@@ -30,3 +30,6 @@ add_custom_target(benchmarks DEPENDS
 drill_bench(bench_editor_proposals ${BENCH_DIR}/editor_proposals.cpp)
 target_link_libraries(bench_editor_proposals PRIVATE drill_rules Qt6::Core)
 add_dependencies(benchmarks bench_editor_proposals analisi-grammaticale-frasi)
+drill_bench(bench_editor_speed ${BENCH_DIR}/editor_speed.cpp ${BENCH_DIR}/paint_probe.h)
+target_link_libraries(bench_editor_speed PRIVATE editor_gui)
+add_dependencies(benchmarks bench_editor_speed)
