@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,9 +50,10 @@ std::vector<collection::Unit> plainUnits(const std::vector<ProposedUnit> &units)
 // pronoun ("mostrar-" | "ci") and an elision joined again.
 QString sentenceText(const std::vector<collection::Unit> &units)
 {
+    static const QRegularExpression hint(QStringLiteral("\\s*\\(\\.\\.\\.[^)]*\\)"));  // "così (...che )"
     QString text;
     for (const auto &u : units) {
-        const QString t = QString::fromStdString(u.text);
+        const QString t = QString::fromStdString(u.text).remove(hint);
         if (text.endsWith(QLatin1Char('-')))
             text.chop(1);
         else if (!text.isEmpty() && !text.endsWith(QLatin1Char('\'')))
@@ -140,16 +142,17 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     validation_ = new QLabel(middle);
     validation_->setWordWrap(true);
     mid->addWidget(validation_);
-    auto *legend = new QLabel(middle);
-    QStringList legendItems;
-    for (int code = 1; code <= 9; ++code)
-        legendItems << QStringLiteral("<span style='background:%1'>&nbsp;%2&nbsp;%3&nbsp;</span>")
-                           .arg(partOfSpeechColour(code).name())
-                           .arg(code)
-                           .arg(partOfSpeechName(code).replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
-    legend->setText(legendItems.join(QLatin1Char(' ')));
-    legend->setWordWrap(true);
-    mid->addWidget(legend);
+    // The nine parts of speech in the drill's colours, three to a row.
+    auto *legend = new QGridLayout;
+    for (int code = 1; code <= 9; ++code) {
+        auto *item = new QLabel(QStringLiteral("%1  %2").arg(code).arg(partOfSpeechName(code).section(QLatin1Char(' '), 0, 0)),
+                                middle);
+        item->setToolTip(partOfSpeechName(code));
+        item->setStyleSheet(QStringLiteral("background: %1; color: black; padding: 2px 6px;")
+                                .arg(partOfSpeechColour(code).name()));
+        legend->addWidget(item, (code - 1) / 3, (code - 1) % 3);
+    }
+    mid->addLayout(legend);
     mid->addStretch(1);
 
     // Right: the preview.

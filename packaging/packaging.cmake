@@ -79,6 +79,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Style.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-urw-base35")
+# The sentence editor's program, desktop entry, icon and recommended packages.
+include(${CMAKE_CURRENT_LIST_DIR}/editor_packaging.cmake)
 include(CPack)
 
 # Tests of the installed layout and of the installed program finding its cues.
@@ -92,3 +94,4 @@ foreach(_ag_check layout launch)
         # both install into the build folder's install_manifest.txt
         RESOURCE_LOCK install_manifest)
 endforeach()
+

@@ -14,6 +14,9 @@ packages=(
     fontconfig fonts-liberation fonts-urw-base35
     # a virtual display for machines without one, and for looking at windows
     xvfb xauth openbox x11vnc imagemagick xdotool
+    # the sentence editor: the Italian analysis behind its proposals, and
+    # Qt's own dialogs in Italian
+    apertium apertium-spa-ita cg3 qt6-translations-l10n
     # tests: measuring the cue files, a real sound server with a null sink
     sox pulseaudio strace desktop-file-utils appstream libxml2-utils
 )

@@ -63,8 +63,8 @@ int main(int argc, char **argv)
     grab(&window, out + QStringLiteral("/editor-invalid-line.png"));
 
     list->setCurrentRow(2);
-    window.analyseText(QStringLiteral("La professoressa è venuta per mostrarci i voti e ci ha detto che eravamo "
-                                      "stati bravi."));
+    window.analyseText(QStringLiteral("Mio fratello fece una smorfia così buffa che noi ridemmo, ma lui si "
+                                      "arrabbiò e se ne andò."));
     grab(&window, out + QStringLiteral("/editor-proposal.png"));
 
     // The choice of a part of speech, opened on the fourth box.
