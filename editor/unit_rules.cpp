@@ -165,13 +165,14 @@ std::vector<Word> buildWords(const std::vector<Token> &tokens)
                 middle.pop_back();
         }
         before.erase(std::remove(before.begin(), before.end(), '\n'), before.end());
-        if (!middle.empty())
-            before += (before.empty() && words.empty() ? "" : " ") + middle;
-        if (!before.empty()) {
-            if (words.empty())
-                pendingPrefix += before + " ";
-            else
-                words.back().suffix += before;
+        if (words.empty()) {  // before the first word: all of it opens the sentence
+            pendingPrefix += before;
+            if (!middle.empty())
+                pendingPrefix += (pendingPrefix.empty() ? "" : " ") + middle + " ";
+        } else {
+            words.back().suffix += before;
+            if (!middle.empty())
+                words.back().suffix += " " + middle;
         }
         pendingPrefix += after;
     };
@@ -325,9 +326,7 @@ void classify(std::vector<Word> &words)
         // the analyser says; the closed lists also stand in for unknown words.
         if (entry && (entry->overrides || !w.known || w.code == 0)) {
             w.code = entry->code;
-            if (!w.reading.tags.empty() && entry->code == kVerb)
-                ;  // keep the verb's tags
-            else if (w.reading.tags.empty())
+            if (w.reading.tags.empty())
                 w.reading.tags = entry->tags;
         }
         if (w.code == 0) {

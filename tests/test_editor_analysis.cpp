@@ -7,6 +7,8 @@
 #include <QtTest>
 
 #include "editor/analyser.h"
+#include "editor/propose_command.h"
+#include "editor/sentence_proposer.h"
 #include "editor/unit_rules.h"
 
 using namespace editor;
@@ -155,6 +157,114 @@ private slots:
         for (const auto &u : units)
             if (u.unit.text != "L'" && u.unit.text != "è")
                 QVERIFY2(u.toCheck, u.unit.text.c_str());
+    }
+
+    // The rules on analyses written out by hand, so that they hold with or
+    // without the analyser installed.
+    void rulesOnGivenAnalyses_data()
+    {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<QString>("units");
+        QTest::newRow("own pronoun stays on the verb")
+            << QByteArray("^Vorrei/volere<vbmod><cni><p1><sg>$ ^trattenermi/trattenere<vblex><inf>+mi<prn><enc><p1><mf><sg>$"
+                          "^./.<sent>$")
+            << QStringLiteral("Vorrei trattenermi./5");
+        QTest::newRow("two pronouns split off")
+            << QByteArray("^lui/lui<prn><tn><p3><m><sg>$ ^voleva/volere<vbmod><pii><p3><sg>$ "
+                          "^prestarmela/prestare<vblex><inf>+mi<prn><enc><p1><mf><sg>+lo<prn><enc><p3><f><sg>$^,/,<cm>$")
+            << QStringLiteral("lui/4 voleva prestar-/5 me-/4 la,/4");
+        QTest::newRow("particle of another person stays apart")
+            << QByteArray("^mia/mio<det><pos><f><sg>$ ^madre/madre<n><f><sg>$ ^mi/mi<prn><pro><p1><mf><sg>$ "
+                          "^aspetta/aspettare<vblex><pri><p3><sg>$")
+            << QStringLiteral("mia/3 madre/2 mi/4 aspetta/5");
+        QTest::newRow("particle of the same person joins")
+            << QByteArray("^non/non<adv>$ ^mi/mi<prn><pro><p1><mf><sg>$ ^aspettavo/aspettare<vblex><pii><p1><sg>$")
+            << QStringLiteral("non/6 mi aspettavo/5");
+        QTest::newRow("passive and phrasal verb")
+            << QByteArray("^sono/essere<vbser><pri><p3><pl>$ ^stati/essere<vbser><pp><m><pl>$ ^premiati/premiare<vblex><pp><m><pl>$ "
+                          "^e/e<cnjcoo>$ ^cercano di/cercare# di<vblex><pri><p3><pl>$ ^vincere/vincere<vblex><inf>$")
+            << QStringLiteral("sono stati premiati/5 e/8 cercano di vincere/5");
+        QTest::newRow("determiners before a noun and alone")
+            << QByteArray("^molti/molto<det><ind><m><pl>$ ^anni/anno<n><m><pl>$ ^e/e<cnjcoo>$ ^nessuno/nessuno<prn><tn><m><sg>$ "
+                          "^suona/suonare<vblex><pri><p3><sg>$ ^questa/questo<det><dem><f><sg>$^./.<sent>$")
+            << QStringLiteral("molti/3 anni/2 e/8 nessuno/4 suona/5 questa./4");
+        QTest::newRow("article and possessive written as one")
+            << QByteArray("^i miei/il mio<det><pos><m><pl>$ ^amici/amico<n><m><pl>$ ^dei nostri/di<pr>+il nostro<prn><tn><pos><m><pl>$ "
+                          "^vicini/vicino<adj><m><pl>/vicino<n><m><pl>$")
+            << QStringLiteral("i/1 miei/3 amici/2 dei/7 nostri/3 vicini/2");
+        QTest::newRow("che after a noun, after a verb, exclamative")
+            << QByteArray("^Che/che<rel><an><mf><sp>$ ^bella/bello<adj><f><sg>$ ^casa/casa<n><f><sg>$^!/!<sent>$ ^Il/il<det><def><m><sg>$ "
+                          "^libro/libro<n><m><sg>$ ^che/che<rel><an><mf><sp>$ ^leggo/leggere<vblex><pri><p1><sg>$ "
+                          "^dice/dire<vblex><pri><p3><sg>$ ^che/che<rel><an><mf><sp>$ ^piove/piovere<vblex><pri><p3><sg>$")
+            << QStringLiteral("Che/3 bella/3 casa!/2 Il/1 libro/2 che/4 leggo/5 dice/5 che/8 piove/5");
+        QTest::newRow("ci of place, ci pronoun")
+            << QByteArray("^vi/vi<prn><pro><p2><mf><pl>$ ^andrò/andare<vblex><fti><p1><sg>$ ^e/e<cnjcoo>$ "
+                          "^ci/ci<prn><pro><adv>$ ^porterà/portare<vblex><fti><p3><sg>$")
+            << QStringLiteral("vi/6 andrò/5 e/8 ci/4 porterà/5");
+        QTest::newRow("school conjunctions and a two-word preposition")
+            << QByteArray("^perciò/perciò<adv>$ ^restammo/restare<vblex><ifi><p1><pl>$ ^insieme/insieme<adv>$ "
+                          "^con/con<pr>$ ^amici/amico<n><m><pl>$")
+            << QStringLiteral("perciò/8 restammo/5 insieme con/7 amici/2");
+        QTest::newRow("unknown words guessed")
+            << QByteArray("^si/si<prn><pro><ref><p3><mf><sp>$ ^arrabbiò/*arrabbiò$ ^e/e<cnjcoo>$ "
+                          "^comperandola/*comperandola$")
+            << QStringLiteral("si arrabbiò/5 e/8 comperando-/5 la/4");
+        QTest::newRow("quotes and emoji in the blanks")
+            << QByteArray("«^Ciao/*Ciao$» \xF0\x9F\x98\x80 ^disse/dire<vblex><ifi><p3><sg>$")
+            << QStringLiteral("«Ciao» \U0001F600/9 disse/5");
+    }
+    void rulesOnGivenAnalyses()
+    {
+        QFETCH(QByteArray, stream);
+        QFETCH(QString, units);
+        const StreamResult r = parseStream(std::string_view(stream.constData(), std::size_t(stream.size())));
+        QVERIFY2(r.error.empty(), r.error.c_str());
+        QCOMPARE(brief(proposeUnits(r.tokens)), units);
+    }
+
+    void featuresFromTheTags()
+    {
+        const StreamResult r = parseStream("^L'/il<det><def><mf><sg>$^uomo/uomo<n><m><sg>$ ^una/un<det><ind><f><sg>$ "
+                                           "^casa/casa<n><f><sg>$ ^che/che<rel><an><mf><sp>$");
+        const auto units = proposeUnits(r.tokens);
+        QCOMPARE(units.size(), std::size_t(5));
+        using engine::ArticleKind, engine::Gender, engine::Number;
+        QCOMPARE(units[0].unit.features, (engine::Features{ArticleKind::Determinativo, Gender::Unset, Number::Singolare}));
+        QCOMPARE(units[1].unit.features, (engine::Features{ArticleKind::Unset, Gender::Maschile, Number::Singolare}));
+        QCOMPARE(units[2].unit.features, (engine::Features{ArticleKind::Indeterminativo, Gender::Femminile, Number::Singolare}));
+        QVERIFY(units[4].unit.features.isEmpty());  // "che": neither gender nor number
+    }
+
+    void pipelineStaysUp()
+    {
+        if (!Analyser::missingPackages().isEmpty())
+            QSKIP("analizzatore non installato");
+        Analyser a;
+        for (int i = 0; i < 50; ++i)
+            QVERIFY(a.analyse(QStringLiteral("Il gatto numero %1 dorme.").arg(i)).has_value());
+        QVERIFY(a.running());
+        QCOMPARE(a.restarts(), 0);
+        QVERIFY(a.status().isEmpty());
+        // Reserved characters and an empty text do not upset it.
+        QVERIFY(a.analyse(QStringLiteral("a[b]^c$/d\\e@f<g>{h}")).has_value());
+        QVERIFY(a.analyse(QString()).has_value());
+        QCOMPARE(a.restarts(), 0);
+    }
+
+    void proposeCommandKeepsLines()
+    {
+        SentenceProposer guesses(nullptr);
+        QString input = QStringLiteral("Piove.\n\n  \nIl\u00A0cane   dorme.\n"), output, notes;
+        QTextStream in(&input), out(&output), err(&notes);
+        QCOMPARE(runProposeCommand(guesses, in, out, err), 0);
+        const QStringList lines = output.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 5);  // four lines and the final line end
+        QVERIFY(lines[0].startsWith(QStringLiteral("Piove. = ")));
+        QVERIFY(lines[1].isEmpty());
+        QVERIFY(lines[2].isEmpty());
+        QVERIFY(lines[3].startsWith(QStringLiteral("Il = art")));
+        QVERIFY(notes.contains(QStringLiteral("riga 4: da controllare")));
+        QVERIFY(!notes.contains(QStringLiteral("riga 2")));
     }
 
     void rulesThroughTheAnalyser_data()

@@ -96,6 +96,35 @@ private slots:
         QVERIFY(!doc.modified());
     }
 
+    void unfitSentenceIsKeptForMending()
+    {
+        // A sentence the drill could not show (a unit too long) is saved as the
+        // teacher made it, listed as invalid with the reason, and still editable.
+        CollectionDocument doc;
+        const int at = doc.insertSentence(-1, units({{"Ciao", 9}, {"precipitevolissimevolmente", 6}}));
+        QCOMPARE(doc.entry(at).kind, CollectionDocument::Line::Kind::Invalid);
+        QVERIFY(doc.entry(at).problem.text.find("troppo lung") != std::string::npos);
+        QCOMPARE(doc.entry(at).units.size(), std::size_t(2));
+        QCOMPARE(doc.serialise(), QByteArray("Ciao = escl | precipitevolissimevolmente = avv\n"));
+        doc.setUnits(at, units({{"Ciao!", 9}}));
+        QCOMPARE(doc.entry(at).kind, CollectionDocument::Line::Kind::Sentence);
+    }
+
+    void insertAndRemoveAroundComments()
+    {
+        const QString path = file("around.txt");
+        writeAll(path, "A. = nome\n# nota\nB. = nome\n");
+        CollectionDocument doc;
+        QVERIFY(doc.load(path));
+        QCOMPARE(doc.insertSentence(0, units({{"C.", 2}})), 1);
+        QCOMPARE(doc.serialise(), QByteArray("A. = nome\nC. = nome\n# nota\nB. = nome\n"));
+        doc.remove(0);
+        QVERIFY(!doc.moveUp(0));
+        QVERIFY(!doc.moveDown(1));
+        QVERIFY(doc.moveDown(0));
+        QCOMPARE(doc.serialise(), QByteArray("B. = nome\n# nota\nC. = nome\n"));
+    }
+
     void onlyTheseLineComesAndGoes()
     {
         const QString path = file("only.txt");
