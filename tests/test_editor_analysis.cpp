@@ -85,17 +85,21 @@ private slots:
     void badAnalyserGivesUpAfterOneRestart_data()
     {
         QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("timeoutMs");  // short only where the wait is the point
         QTest::addColumn<QString>("said");
-        QTest::newRow("crash") << QStringLiteral("exit 3") << QStringLiteral("interrotto");
-        QTest::newRow("hang") << QStringLiteral("cat > /dev/null") << QStringLiteral("non ha risposto");
-        QTest::newRow("garbage") << QStringLiteral("while read -r x; do printf '^rotto\\0'; done")
+        QTest::newRow("crash") << QStringLiteral("exit 3") << 10000 << QStringLiteral("interrotto");
+        QTest::newRow("hang") << QStringLiteral("cat > /dev/null") << 300 << QStringLiteral("non ha risposto");
+        QTest::newRow("garbage") << QStringLiteral("while read -r x; do printf '^rotto\\0'; done") << 10000
                                  << QStringLiteral("illeggibile");
+        QTest::newRow("endless output") << QStringLiteral("while read -r x; do yes ^a/a\\<n\\>\\$; done") << 10000
+                                        << QStringLiteral("troppo lungo");
     }
     void badAnalyserGivesUpAfterOneRestart()
     {
         QFETCH(QString, script);
+        QFETCH(int, timeoutMs);
         QFETCH(QString, said);
-        Analyser a(shell(script), 300);
+        Analyser a(shell(script), timeoutMs);
         QVERIFY(!a.analyse(QStringLiteral("Il cane corre.")).has_value());
         QCOMPARE(a.restarts(), 1);
         QVERIFY(!a.usable());

@@ -3,6 +3,8 @@
 // first use of the folder, pasting several sentences, keys 1..9 on the
 // unit boxes, join and split, the preview, and bad pasted input.
 
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -14,6 +16,37 @@
 #include "layouts/layout_builder.h"
 
 using namespace editor;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+// Presses the button `answer` of the next modal question, noting its text.
+void answerNextQuestion(const QString &answer, QString *text)
+{
+    QTimer::singleShot(0, [answer, text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        *text = box->text();
+        for (QAbstractButton *b : box->buttons())
+            if (b->text() == answer)
+                b->click();
+    });
+}
+
+}  // namespace
 
 class TestEditorWindow : public QObject {
     Q_OBJECT
@@ -102,6 +135,88 @@ private slots:
         QCOMPARE(fifth->caption(), QStringLiteral("divano."));
         QVERIFY(layout::control<layout::Label>(w.get(), layout::element("Lbmostra", 6))->caption().isEmpty());
         w->findChild<QListWidget *>()->clear();  // nothing to ask at close
+    }
+
+    void unreadableLinesAreShownAndKept()
+    {
+        const QString folder = home_.filePath(QStringLiteral("d"));
+        QDir().mkpath(folder);
+        const QByteArray bytes = "# classe 2B\nPiove. = verbo\nIl = art | gatto = nomee\n";
+        writeFile(folder + QStringLiteral("/Le mie frasi.txt"), bytes);
+        auto w = window(folder);
+        auto *list = w->findChild<QListWidget *>();
+        QCOMPARE(list->count(), 2);
+        QVERIFY(list->item(1)->text().contains(QStringLiteral("NON VALIDA")));
+        QVERIFY(list->item(1)->text().contains(QStringLiteral("«nomee»")));
+        // Its words, without the analyses, are offered for analysing again.
+        list->setCurrentRow(1);
+        QCOMPARE(w->findChild<QLineEdit *>()->text(), QStringLiteral("Il gatto"));
+        // "Solo queste frasi" writes its line; unticked again, the file is as it was.
+        auto *only = w->findChild<QCheckBox *>();
+        only->setChecked(true);
+        QVERIFY(w->document().onlyThese());
+        only->setChecked(false);
+        QVERIFY(w->save());
+        QCOMPARE(readFile(folder + QStringLiteral("/Le mie frasi.txt")), bytes);
+    }
+
+    void changedFileIsNotOverwrittenWithoutAsking()
+    {
+        const QString folder = home_.filePath(QStringLiteral("e"));
+        QDir().mkpath(folder);
+        const QString path = folder + QStringLiteral("/Le mie frasi.txt");
+        writeFile(path, "Piove. = verbo\n");
+        auto w = window(folder);
+        w->analyseText(QStringLiteral("Nevica."));
+        writeFile(path, "Grandina. = verbo\n");  // another editor saved meanwhile
+        QString asked;
+        answerNextQuestion(QStringLiteral("Annulla"), &asked);
+        QVERIFY(!w->save());
+        QVERIFY2(asked.contains(QStringLiteral("modificato")), qPrintable(asked));
+        QCOMPARE(readFile(path), QByteArray("Grandina. = verbo\n"));
+        answerNextQuestion(QStringLiteral("Sovrascrivi"), &asked);
+        QVERIFY(w->save());
+        QVERIFY(readFile(path).startsWith("Nevica. = "));  // the selected sentence, edited
+    }
+
+    void closingAsksAboutUnsavedChanges()
+    {
+        auto w = window(home_.filePath(QStringLiteral("f")));
+        w->show();
+        w->analyseText(QStringLiteral("Nevica."));
+        QString asked;
+        answerNextQuestion(QStringLiteral("Annulla"), &asked);
+        QVERIFY(!w->close());
+        QVERIFY(asked.contains(QStringLiteral("non salvate")));
+        answerNextQuestion(QStringLiteral("Non salvare"), &asked);
+        QVERIFY(w->close());
+        QCOMPARE(readFile(home_.filePath(QStringLiteral("f/Le mie frasi.txt"))).count('\n'), 1);  // header only
+    }
+
+    void filesThatCannotBeOpenedAreSaid_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("missing") << QStringLiteral("manca.txt") << QStringLiteral("non esiste");
+        QTest::newRow("folder") << QStringLiteral("cartella.txt") << QStringLiteral("è una cartella");
+        QTest::newRow("binary") << QStringLiteral("binario.txt") << QStringLiteral("per intero");
+    }
+    void filesThatCannotBeOpenedAreSaid()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, said);
+        const QString folder = home_.filePath(QStringLiteral("g"));
+        QDir().mkpath(folder + QStringLiteral("/cartella.txt"));
+        writeFile(folder + QStringLiteral("/binario.txt"), QByteArray("a = nome\n\0\0", 12));
+        auto w = window(folder);
+        const QString before = w->document().path();
+        QVERIFY(!w->openFile(folder + QLatin1Char('/') + name));
+        QMessageBox *box = nullptr;
+        for (auto *b : w->findChildren<QMessageBox *>())
+            box = b;
+        QVERIFY(box);
+        QVERIFY2(box->text().contains(said), qPrintable(box->text()));
+        QCOMPARE(w->document().path(), before);  // the open collection stays open
     }
 
     void hugeLineIsKeptAsInvalid()
