@@ -103,7 +103,7 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     leftLayout->addWidget(files_);
     onlyThese_ = new QCheckBox(QStringLiteral("Solo queste frasi (senza le 33 frasi del programma)"), left);
     leftLayout->addWidget(onlyThese_);
-    auto *listLabel = new QLabel(QStringLiteral("&Frasi:"), left);
+    auto *listLabel = new QLabel(QStringLiteral("&Elenco delle frasi:"), left);
     list_ = new QListWidget(left);
     listLabel->setBuddy(list_);
     list_->setWordWrap(true);
@@ -203,7 +203,7 @@ void EditorWindow::buildActions()
         std::function<void()> run;
     };
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    QMenu *sentence = menuBar()->addMenu(QStringLiteral("F&rase"));
+    QMenu *sentence = menuBar()->addMenu(QStringLiteral("Fra&se"));
     QMenu *parts = menuBar()->addMenu(QStringLiteral("&Parti"));
     const std::vector<Item> items = {
         {file, QStringLiteral("&Apri…"), QKeySequence::Open,

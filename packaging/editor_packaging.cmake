@@ -16,3 +16,11 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/editor-icon.svg
 # The analysis (lt-proc, cg-proc, apertium-tagger and the Italian data), and
 # Qt's own dialogs (open, save) in Italian.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "apertium, apertium-spa-ita, cg3, qt6-translations-l10n")
+# Its manual page, compressed as Debian wants it.
+set(_ag_editor_man ${CMAKE_BINARY_DIR}/packaging/${AG_EDITOR_PROGRAM}.1.gz)
+add_custom_command(
+    OUTPUT ${_ag_editor_man}
+    COMMAND gzip -9n -c ${CMAKE_CURRENT_LIST_DIR}/${AG_EDITOR_PROGRAM}.1 > ${_ag_editor_man}
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${AG_EDITOR_PROGRAM}.1)
+add_custom_target(editor_manual ALL DEPENDS ${_ag_editor_man})
+install(FILES ${_ag_editor_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
