@@ -2,10 +2,12 @@
 # runs the whole suite. Both install what is missing first.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize bench screenshots package clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench screenshots package clean
 
 all: build
 
@@ -22,15 +24,25 @@ run: build
 	@bash scripts/run-program.sh $(BUILD_DIR)/analisi-grammaticale
 
 # The whole suite, then the robustness tests again under AddressSanitizer
-# and UndefinedBehaviorSanitizer.
+# and UndefinedBehaviorSanitizer, then a minute of fuzzing the collection reader.
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory test-sanitize
+	@$(MAKE) --no-print-directory fuzz
 
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DENABLE_SANITIZERS=ON > /dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS) --target sanitize_tests
 	@cd $(SANITIZE_DIR) && ctest --output-on-failure -L sanitize
+
+# The collection reader under libFuzzer for FUZZ_SECONDS, starting from the
+# seed corpus; new inputs it finds are kept in $(FUZZ_DIR)/corpus.
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -DBUILD_FUZZERS=ON -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_collection_format
+	@mkdir -p $(FUZZ_DIR)/corpus
+	@$(FUZZ_DIR)/fuzz_collection_format -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -dict=tests/fuzz/collection.dict -print_final_stats=1 \
+		$(FUZZ_DIR)/corpus tests/fuzz/corpus
 
 bench: build
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
@@ -43,4 +55,4 @@ package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

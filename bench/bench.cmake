@@ -22,8 +22,12 @@ target_link_libraries(bench_handlers PRIVATE drill_app)
 drill_bench(bench_idle ${BENCH_DIR}/idle.cpp ${BENCH_DIR}/paint_probe.h)
 target_link_libraries(bench_idle PRIVATE drill_app)
 
+# Teachers' collections: load time, memory and the draw in a grown bank.
+drill_bench(bench_collections ${BENCH_DIR}/collections.cpp)
+target_link_libraries(bench_collections PRIVATE drill_windows)
+
 add_custom_target(benchmarks DEPENDS
-    bench_startup bench_startup_drill bench_startup_bare bench_handlers bench_idle cues
+    bench_startup bench_startup_drill bench_startup_bare bench_handlers bench_idle bench_collections cues
     analisi-grammaticale-sound)
 
 # The sentence editor's proposals against the built-in key, and its speed.

@@ -51,7 +51,23 @@ echo
 LOG="$BUILD/bench-messages.log"
 : >"$LOG"
 
-"$BUILD/bench_startup" "$BUILD/bench_startup_drill" "$BUILD/bench_startup_bare" "$RUNS" 2>>"$LOG"
+# Start-up with no collection, then with a collection of 1,000 sentences in
+# the user's data folder (XDG_DATA_HOME of a temporary folder in both runs).
+COLLECTIONS=$(mktemp -d)
+trap 'cleanup; rm -rf "$COLLECTIONS"' EXIT
+mkdir -p "$COLLECTIONS/none" "$COLLECTIONS/mille/analisi-grammaticale/frasi"
+"$BUILD/bench_collections" --write "$COLLECTIONS/mille/analisi-grammaticale/frasi" 1000
+echo "Start-up without collections:"
+echo
+XDG_DATA_HOME="$COLLECTIONS/none" XDG_DATA_DIRS="$COLLECTIONS/none" \
+    "$BUILD/bench_startup" "$BUILD/bench_startup_drill" "$BUILD/bench_startup_bare" "$RUNS" 2>>"$LOG"
+echo
+echo "Start-up with a collection of 1,000 sentences:"
+echo
+XDG_DATA_HOME="$COLLECTIONS/mille" XDG_DATA_DIRS="$COLLECTIONS/none" \
+    "$BUILD/bench_startup" "$BUILD/bench_startup_drill" "$BUILD/bench_startup_bare" "$RUNS" 2>>"$LOG"
+echo
+"$BUILD/bench_collections" 2>>"$LOG"
 echo
 "$BUILD/bench_handlers" 2>>"$LOG"
 echo

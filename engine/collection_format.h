@@ -78,6 +78,8 @@ std::vector<Message> checkUnits(const std::vector<Unit> &units);
 std::string writeLine(const std::vector<Unit> &units);
 std::string abbreviation(int code);                    // "art", "nome", ..., "escl"
 std::string featureWords(int code, const Features &f);  // "det m s", "" when unset
+// The line by which a collection leaves out the built-in sentences. Read in
+// any case and with any blanks around and between its words; written so.
 inline constexpr std::string_view kOnlyTheseLine = "@solo queste frasi";
 
 // "frasi.txt, riga 3, colonna 17: «nomee» non è una parte del discorso"

@@ -3,8 +3,10 @@
 // window's handlers and read or written by the results and error report
 // windows. Values never assigned are modelled as empty (see OrEmpty).
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "or_empty.h"
 #include "rules.h"
@@ -12,9 +14,15 @@
 
 namespace engine {
 
+// The sentence-used flags, one per bank row; they grow with the bank.
+struct UsedFlags : std::vector<OrEmpty<int>> {
+    using vector::vector;
+    void fill(const OrEmpty<int> &v) { std::fill(begin(), end(), v); }
+};
+
 struct DrillState {
     SentenceBank bank;  // word table and code table
-    std::array<OrEmpty<int>, rules::kBankRows> sentenceUsed{};  // 1 once drawn
+    UsedFlags sentenceUsed = UsedFlags(rules::kBankRows);  // 1 once drawn
     std::array<OrEmpty<int>, 21> errorTally{};  // wrong answers by error category
 
     OrEmpty<int> currentSentence;

@@ -1,5 +1,9 @@
 #include "rules.h"
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
 namespace engine::rules {
 
 bool isVariable(int code) { return code >= 1 && code <= 5; }
@@ -44,17 +48,40 @@ bool isRecord(int grade, std::int64_t seriesMs, int bestTenths)
     return grade == 5 && seriesMs < std::int64_t{bestTenths} * 100;
 }
 
-Draw drawSentence(const std::array<OrEmpty<int>, kBankRows> &used, int lastSentence,
-                  RandomSource &random)
+namespace {
+
+bool isFree(const OrEmpty<int> &flag) { return flag.value() == 0; }
+
+// The free sentence of rank `rank` (0-based) among 0..lastSentence.
+int nthFree(std::span<const OrEmpty<int>> used, int lastSentence, int rank)
 {
-    int retries = 0;
-    for (;;) {
-        const int s = random.below(lastSentence + 1);
-        if (used[s].value() == 0)
-            return {s, false};
-        if (++retries > kMaxRetries)
-            return {s, true};
+    for (int s = 0; s <= lastSentence; ++s)
+        if (isFree(used[s]) && rank-- == 0)
+            return s;
+    return -1;
+}
+
+}  // namespace
+
+Draw drawSentence(std::span<const OrEmpty<int>> used, int lastSentence, RandomSource &random)
+{
+    if (lastSentence < 0 || static_cast<std::size_t>(lastSentence) >= used.size())
+        throw std::out_of_range("last sentence " + std::to_string(lastSentence));
+    used = used.first(static_cast<std::size_t>(lastSentence) + 1);
+    int s = 0;
+    if (lastSentence < kBankRows) {
+        for (int hits = 0; hits <= kMaxRetries; ++hits) {
+            s = random.below(lastSentence + 1);
+            if (isFree(used[s]))
+                return {s, false};
+        }
     }
+    const int free = static_cast<int>(std::count_if(used.begin(), used.end(), isFree));
+    if (free > 0)
+        return {nthFree(used, lastSentence, random.below(free)), false};
+    if (lastSentence >= kBankRows)
+        s = random.below(lastSentence + 1);
+    return {s, true};
 }
 
 }  // namespace engine::rules

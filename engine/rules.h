@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "or_empty.h"
 #include "random_source.h"
@@ -39,16 +40,21 @@ int cutToTenths(std::int64_t ms);
 // A faultless series sets a record only when strictly faster than the best.
 bool isRecord(int grade, std::int64_t seriesMs, int bestTenths);
 
-// Draw of a sentence not yet shown. After more than kMaxRetries draws in a row
-// that hit used sentences the bank counts as exhausted, and the last draw is
-// returned all the same.
+// Draw of a sentence not yet shown, uniformly among those left.
+// Within the bank's first kBankRows rows the drill draws among all sentences
+// and retries while it hits used ones, as it always has; after more than
+// kMaxRetries such hits it draws among the free ones directly, so a free one
+// is never missed. A bank grown past those rows by teachers' collections
+// draws among the free ones at once: one random number and one pass over the
+// flags, however many are used. With none left the bank is exhausted: the
+// sentence returned is drawn among all of them (after the retries, when the
+// bank is small), to be shown again.
 inline constexpr int kMaxRetries = 10000;
 inline constexpr int kBankRows = 101;
 struct Draw {
     int sentence;
     bool exhausted;
 };
-Draw drawSentence(const std::array<OrEmpty<int>, kBankRows> &used, int lastSentence,
-                  RandomSource &random);
+Draw drawSentence(std::span<const OrEmpty<int>> used, int lastSentence, RandomSource &random);
 
 }  // namespace engine::rules

@@ -6,9 +6,9 @@
 
 namespace engine {
 
-void SentenceBank::check(int sentence, int position)
+void SentenceBank::check(int sentence, int position) const
 {
-    if (sentence < 0 || sentence >= kRows || position < 0 || position >= kPositions)
+    if (sentence < 0 || sentence >= rows() || position < 0 || position >= kPositions)
         throw std::out_of_range("sentence bank cell (" + std::to_string(sentence) + ", "
                                 + std::to_string(position) + ")");
 }
@@ -16,37 +16,43 @@ void SentenceBank::check(int sentence, int position)
 std::string SentenceBank::word(int sentence, int position) const
 {
     check(sentence, position);
-    return words_[sentence][position].value();
+    return rows_[sentence].words[position].value();
 }
 
 OrEmpty<std::int16_t> SentenceBank::code(int sentence, int position) const
 {
     check(sentence, position);
-    return codes_[sentence][position];
+    return rows_[sentence].codes[position];
 }
 
 void SentenceBank::setWord(int sentence, int position, std::string text)
 {
     check(sentence, position);
-    words_[sentence][position] = std::move(text);
+    rows_[sentence].words[position] = std::move(text);
 }
 
 void SentenceBank::setCode(int sentence, int position, std::int16_t code)
 {
     check(sentence, position);
-    codes_[sentence][position] = code;
+    rows_[sentence].codes[position] = code;
 }
 
 Features SentenceBank::features(int sentence, int position) const
 {
     check(sentence, position);
-    return features_[sentence][position];
+    return rows_[sentence].features[position];
 }
 
 void SentenceBank::setFeatures(int sentence, int position, Features features)
 {
     check(sentence, position);
-    features_[sentence][position] = features;
+    rows_[sentence].features[position] = features;
+}
+
+void SentenceBank::ensureRows(int rows)
+{
+    if (rows > this->rows())
+        rows_.resize(static_cast<std::size_t>(rows));
 }
 
 void SentenceBank::fill()

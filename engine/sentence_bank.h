@@ -1,11 +1,13 @@
 #pragma once
-// The word table and the code table: sentence 0..100 by position 0..22.
-// Position 0 of the code table holds the sentence's word count; positions
-// 1..count the answer codes; the rest are fillers with code 0.
+// The word table and the code table: sentence by position 0..22, at least
+// 101 rows (0..100), more when teachers' collections fill them. Position 0 of
+// the code table holds the sentence's word count; positions 1..count the
+// answer codes; the rest are fillers with code 0.
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "features.h"
 #include "or_empty.h"
@@ -14,7 +16,7 @@ namespace engine {
 
 class SentenceBank {
 public:
-    static constexpr int kRows = 101;      // sentences 0..100
+    static constexpr int kRows = 101;      // sentences 0..100 at least
     static constexpr int kPositions = 23;  // positions 0..22
     static constexpr int kLastPosition = 22;
 
@@ -35,11 +37,18 @@ public:
     // cell, then positions 1..22, word before code.
     void fill();
 
+    // The rows there are: never fewer than kRows; growing adds empty rows.
+    int rows() const { return static_cast<int>(rows_.size()); }
+    void ensureRows(int rows);
+
 private:
-    static void check(int sentence, int position);
-    std::array<std::array<OrEmpty<std::string>, kPositions>, kRows> words_{};
-    std::array<std::array<OrEmpty<std::int16_t>, kPositions>, kRows> codes_{};
-    std::array<std::array<Features, kPositions>, kRows> features_{};
+    struct Row {
+        std::array<OrEmpty<std::string>, kPositions> words{};
+        std::array<OrEmpty<std::int16_t>, kPositions> codes{};
+        std::array<Features, kPositions> features{};
+    };
+    void check(int sentence, int position) const;
+    std::vector<Row> rows_ = std::vector<Row>(kRows);
 };
 
 }  // namespace engine

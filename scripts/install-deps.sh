@@ -19,6 +19,8 @@ packages=(
     apertium apertium-spa-ita cg3 qt6-translations-l10n
     # tests: measuring the cue files, a real sound server with a null sink
     sox pulseaudio strace desktop-file-utils appstream libxml2-utils
+    # checks: fuzzing the collection reader with libFuzzer (make fuzz)
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

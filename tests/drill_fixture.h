@@ -94,9 +94,10 @@ struct Drill {
     std::unique_ptr<engine::FormB> form;
     ResultsWatcher results;  // presses PROSEGUI whenever a series ends
 
-    explicit Drill(int pauseMs = 0)
+    explicit Drill(int pauseMs = 0, engine::collection::SourceReader collections = {})
     {
-        form = std::make_unique<engine::FormB>(state, engine::ExerciseServices{clock, random, audio, pauseMs});
+        form = std::make_unique<engine::FormB>(
+            state, engine::ExerciseServices{clock, random, audio, pauseMs, std::move(collections)});
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }

@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "engine/or_empty.h"
@@ -127,6 +129,8 @@ private slots:
     void drawFindsAFreeSentenceOnTheLastAllowedDraw();
     void drawIsExhaustedAfterMoreThanTheRetryLimit();
     void drawRetryCountRestartsEachCall();
+    void drawInAGrownBankTakesEachSentenceOnceThenIsExhausted();
+    void drawInAGrownBankCountsOnlyTheFreeSentences();
 
     // --- the empty value ---------------------------------------------------
     void orEmptyStartsEmpty();
@@ -498,25 +502,22 @@ void TestRules::drawFindsAFreeSentenceOnTheLastAllowedDraw()
 
 void TestRules::drawIsExhaustedAfterMoreThanTheRetryLimit()
 {
-    // Every sentence used: the 10001st hit on a used sentence ends the draw
-    // as exhausted, and the index of that last draw is returned. The free
-    // sentence 13 that would come next is never reached.
+    // A free sentence is never missed: after more than the retry limit of
+    // hits on used sentences the draw picks among the free ones left (one
+    // number below their count), and the bank is not exhausted.
     UsedFlags used = usedExcept({13});
-    auto script = [](int call) {
-        if (call == rules::kMaxRetries + 1)
-            return 29;  // the last draw
-        if (call > rules::kMaxRetries + 1)
-            return 13;  // a free one, too late
-        return call % 13;  // 0..12, all used
-    };
-    FunctionRandom random(script);
+    std::deque<int> hits(rules::kMaxRetries + 1, 29);
+    hits.push_back(0);
+    ScriptedRandom random(hits);
     const rules::Draw d = rules::drawSentence(used, kLastSentence, random);
-    QVERIFY(d.exhausted);
-    QCOMPARE(d.sentence, 29);
-    QCOMPARE(random.calls, rules::kMaxRetries + 1);
-    QVERIFY(!random.wrongBound);
+    QVERIFY(!d.exhausted);
+    QCOMPARE(d.sentence, 13);
+    QCOMPARE(random.calls, rules::kMaxRetries + 2);
+    QCOMPARE(random.bounds.back(), 1);
+    QVERIFY(!random.outOfRange);
 
-    // The whole bank used: the same, whatever the last index.
+    // The whole bank used: the 10001st hit on a used sentence ends the draw
+    // as exhausted, and the index of that last draw is returned.
     used = usedExcept({});
     for (int last : {0, 17, 32}) {
         auto allUsed = [last](int call) { return call == rules::kMaxRetries + 1 ? last : (call * 7) % 33; };
@@ -556,6 +557,51 @@ void TestRules::drawRetryCountRestartsEachCall()
     QVERIFY(!d.exhausted);
     QCOMPARE(d.sentence, 30);
     QCOMPARE(free.calls, 4);
+}
+
+void TestRules::drawInAGrownBankTakesEachSentenceOnceThenIsExhausted()
+{
+    // 10,000 sentences from collections: every press asks one number below
+    // the count of sentences left and lands on a new one; the press after the
+    // last is exhausted and shows a sentence drawn among all of them.
+    constexpr int kSentences = 10000;
+    std::vector<OrEmpty<int>> used(kSentences);
+    engine::SystemRandom system;
+    int drawn = 0;
+    for (int left = kSentences; left > 0; --left) {
+        ScriptedRandom random({system.below(left)});
+        const rules::Draw d = rules::drawSentence(used, kSentences - 1, random);
+        if (d.exhausted || used[d.sentence].value() != 0 || random.calls != 1 || random.bounds[0] != left)
+            QFAIL(qPrintable(QStringLiteral("press %1: sentence %2").arg(kSentences - left + 1).arg(d.sentence)));
+        used[d.sentence] = 1;
+        ++drawn;
+    }
+    QCOMPARE(drawn, kSentences);
+    ScriptedRandom last({9876});
+    const rules::Draw e = rules::drawSentence(used, kSentences - 1, last);
+    QVERIFY(e.exhausted);
+    QCOMPARE(e.sentence, 9876);
+    QCOMPARE(last.bounds, std::vector<int>{kSentences});
+}
+
+void TestRules::drawInAGrownBankCountsOnlyTheFreeSentences()
+{
+    // The number drawn is the rank among the free sentences, in index order.
+    std::vector<OrEmpty<int>> used(200);
+    for (int s : {0, 1, 2, 5, 150})
+        used[s] = 1;
+    used[3] = 0;  // a flag holding 0 is free too
+    for (auto [rank, sentence] : {std::pair{0, 3}, {1, 4}, {2, 6}, {145, 149}, {146, 151}, {194, 199}}) {
+        ScriptedRandom random({rank});
+        const rules::Draw d = rules::drawSentence(used, 199, random);
+        QCOMPARE(d.sentence, sentence);
+        QCOMPARE(random.bounds, std::vector<int>{195});
+    }
+    // Only the rows up to the last sentence count.
+    ScriptedRandom random({0});
+    QCOMPARE(rules::drawSentence(used, 120, random).sentence, 3);
+    QCOMPARE(random.bounds, std::vector<int>{117});
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, rules::drawSentence(used, 200, random));
 }
 
 // ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <iostream>
 
 #include "../layouts/layout_builder.h"
 #include "../platform/screen_fit.h"
@@ -157,8 +158,7 @@ void FormB::Form_Load()
     Com10->setEnabled(false);
     Com11->setEnabled(false);
     state_.seriesLength = 20;
-    state_.lastSentence = 32;
-    state_.bank.fill();
+    collection::loadSentences(state_, services_.collections, std::cerr);
     azzerapulsanti();
     services_.audio.suona(QStringLiteral("premivia"));
 }

@@ -18,6 +18,7 @@
 #include "../platform/audio.h"
 #include "answer_gate.h"
 #include "../engine/clock.h"
+#include "../engine/collection_bank.h"
 #include "../engine/drill_state.h"
 
 #include "error_report_window.h"
@@ -29,6 +30,8 @@ struct ExerciseServices {
     RandomSource &random;
     platform::Audio &audio;
     int pauseMs = 1000;  // length of the answer pause
+    // The teachers' collections read at load; none when empty.
+    collection::SourceReader collections = {};
 };
 
 class FormB : public QWidget {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "../platform/collection_folders.h"
+
 Program::Program()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -12,7 +14,8 @@ Program::Program()
 
     splash_ = new Iniziale(audio_, [this] {
         if (!exercise_) {
-            exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{clock_, random_, audio_});
+            exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{
+                .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections});
             if (onExerciseLoaded)
                 onExerciseLoaded(*exercise_);
         }

@@ -1,0 +1,15 @@
+# The collection reader's fuzz target (make fuzz): libFuzzer under
+# AddressSanitizer and UndefinedBehaviorSanitizer, built with clang in a
+# build folder of its own, without Qt.
+if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "The fuzz targets need clang: configure with -DCMAKE_CXX_COMPILER=clang++-14")
+endif()
+add_executable(fuzz_collection_format
+    ${CMAKE_CURRENT_LIST_DIR}/fuzz_collection_format.cpp
+    ${CMAKE_SOURCE_DIR}/engine/collection_format.cpp
+    ${CMAKE_SOURCE_DIR}/engine/utf8_text.cpp)
+target_include_directories(fuzz_collection_format PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(fuzz_collection_format PRIVATE
+    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g)
+target_link_options(fuzz_collection_format PRIVATE -fsanitize=fuzzer,address,undefined)
+set_target_properties(fuzz_collection_format PROPERTIES AUTOMOC OFF)
