@@ -10,6 +10,7 @@
 #include "editor/propose_command.h"
 #include "editor/sentence_proposer.h"
 #include "editor/unit_rules.h"
+#include "editor/word_lexicon.h"
 
 using namespace editor;
 
@@ -269,6 +270,82 @@ private slots:
         QVERIFY(lines[3].startsWith(QStringLiteral("Il = art")));
         QVERIFY(notes.contains(QStringLiteral("riga 4: da controllare")));
         QVERIFY(!notes.contains(QStringLiteral("riga 2")));
+    }
+
+    void answersStayInStep()
+    {
+        // Line ends, NULs and reserved characters inside one sentence must
+        // not leave a stray answer behind for the next one.
+        if (!Analyser::missingPackages().isEmpty())
+            QSKIP("analizzatore non installato");
+        Analyser a;
+        for (const QString &awkward : {QStringLiteral("Il cane.\nIl gatto.\r\nIl topo."),
+                                       QStringLiteral("Uno\u0000due"), QStringLiteral("^a/b$ [c] \\0 @d"),
+                                       QStringLiteral("\U0001F600 \u00AB\u00BB")}) {
+            QVERIFY(a.analyse(awkward).has_value());
+            const auto next = a.analyse(QStringLiteral("Piove."));
+            QVERIFY(next.has_value());
+            QVERIFY(!next->empty());
+            QCOMPARE(next->front().surface, std::string("Piove"));
+        }
+        QCOMPARE(a.restarts(), 0);
+    }
+
+    void guessesFromEndings_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("code");
+        QTest::newRow("adverb") << QStringLiteral("velocemente") << 6;
+        QTest::newRow("gerund") << QStringLiteral("correndo") << 5;
+        QTest::newRow("infinitive") << QStringLiteral("ubbidire") << 5;
+        QTest::newRow("imperfect") << QStringLiteral("ubbidiva") << 5;
+        QTest::newRow("past participle") << QStringLiteral("allagato") << 5;
+        QTest::newRow("noun in -zione") << QStringLiteral("escursione") << 2;
+        QTest::newRow("adjective in -oso") << QStringLiteral("noioso") << 3;
+        QTest::newRow("plain noun") << QStringLiteral("cerbiatto") << 2;
+    }
+    void guessesFromEndings()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, code);
+        QCOMPARE(guessFromEnding(word.toStdString(), false).code, code);
+        // A capital inside a sentence is a name.
+        QString name = word;
+        name[0] = name[0].toUpper();
+        QCOMPARE(guessFromEnding(name.toStdString(), false).code, 2);
+    }
+
+    void guessesPronounsOnVerbs_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("split");
+        QTest::newRow("gerund") << QStringLiteral("comperandola") << QStringLiteral("comperando+la");
+        QTest::newRow("two") << QStringLiteral("portandoglielo") << QStringLiteral("portando+glie+lo");
+        QTest::newRow("infinitive") << QStringLiteral("vederci") << QStringLiteral("veder+ci");
+        QTest::newRow("imperative") << QStringLiteral("scoraggiatevi") << QStringLiteral("scoraggiate+vi");
+        QTest::newRow("plural noun") << QStringLiteral("risparmi") << QString();
+        QTest::newRow("noun in -ne") << QStringLiteral("escursione") << QString();
+        QTest::newRow("short") << QStringLiteral("dirle") << QString();
+    }
+    void guessesPronounsOnVerbs()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, split);
+        const EncliticSplit s = guessEnclitics(word.toStdString());
+        QStringList parts;
+        if (!s.verb.empty())
+            parts << QString::fromStdString(s.verb);
+        for (const auto &p : s.pronouns)
+            parts << QString::fromStdString(p);
+        QCOMPARE(parts.join(QLatin1Char('+')), split);
+    }
+
+    void plainWordsAndMarks()
+    {
+        QStringList surfaces;
+        for (const Token &t : plainTokens("L'uomo, dell'altro: «sì»!"))
+            surfaces << QString::fromStdString(t.surface);
+        QCOMPARE(surfaces.join(QLatin1Char('|')), QStringLiteral("L'|uomo|,|dell'|altro|:|«sì»|!"));
     }
 
     void rulesThroughTheAnalyser_data()

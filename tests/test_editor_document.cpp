@@ -74,6 +74,16 @@ private slots:
         QCOMPARE(readAll(path), kMixed);
     }
 
+    void lastLineWithoutLineEndStaysSo()
+    {
+        const QString path = file("noeol.txt");
+        writeAll(path, "# nota\nPiove. = verbo");
+        CollectionDocument doc;
+        QVERIFY(doc.load(path));
+        doc.insertSentence(-1, units({{"Nevica.", 5}}));
+        QCOMPARE(doc.serialise(), QByteArray("# nota\nPiove. = verbo\nNevica. = verbo"));
+    }
+
     void editsTouchOnlyTheirLine()
     {
         const QString path = file("edit.txt");
