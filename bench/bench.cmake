@@ -29,3 +29,11 @@ target_link_libraries(bench_collections PRIVATE drill_windows)
 add_custom_target(benchmarks DEPENDS
     bench_startup bench_startup_drill bench_startup_bare bench_handlers bench_idle bench_collections cues
     analisi-grammaticale-sound)
+
+# The sentence editor's proposals against the built-in key, and its speed.
+drill_bench(bench_editor_proposals ${BENCH_DIR}/editor_proposals.cpp)
+target_link_libraries(bench_editor_proposals PRIVATE drill_rules Qt6::Core)
+add_dependencies(benchmarks bench_editor_proposals analisi-grammaticale-frasi)
+drill_bench(bench_editor_speed ${BENCH_DIR}/editor_speed.cpp ${BENCH_DIR}/paint_probe.h)
+target_link_libraries(bench_editor_speed PRIVATE editor_gui)
+add_dependencies(benchmarks bench_editor_speed)

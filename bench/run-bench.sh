@@ -75,3 +75,8 @@ echo
 "$BUILD/bench_handlers" --player null --resizes 0 2>>"$LOG" | sed -n '1,10p'
 echo
 "$BUILD/bench_idle" "$IDLE_SECONDS" 2>>"$LOG"
+echo
+# The sentence editor: its proposals against the built-in key, its speed.
+"$BUILD/bench_editor_proposals" "$BUILD/analisi-grammaticale-frasi" 2>>"$LOG"
+echo
+"$BUILD/bench_editor_speed" 2>>"$LOG"

@@ -27,9 +27,10 @@ set(AG_DEBIAN_RELEASE 1)
 # A placeholder until the project has a real address.
 set(AG_MAINTAINER "Analisi grammaticale <analisi-grammaticale@localhost>")
 # What the package installs that is linked: programs and modules.
-set(AG_PACKAGED_BINARIES analisi-grammaticale analisi-grammaticale-sound)
-# Manual pages, Italian like the program, one per program on the PATH.
-set(AG_MAN_PAGES ${CMAKE_CURRENT_LIST_DIR}/man/analisi-grammaticale.1)
+set(AG_PACKAGED_BINARIES analisi-grammaticale analisi-grammaticale-sound analisi-grammaticale-frasi)
+# Manual pages, Italian like the programs, one per program on the PATH.
+set(AG_MAN_PAGES ${CMAKE_CURRENT_LIST_DIR}/man/analisi-grammaticale.1
+                 ${CMAKE_CURRENT_LIST_DIR}/man/analisi-grammaticale-frasi.1)
 
 # A private program folder. Deliberately plain "lib", not CMAKE_INSTALL_LIBDIR:
 # with the prefix /usr on Debian that would be the multiarch library folder,
@@ -131,6 +132,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # fontconfig substitutes for Arial and Bookman Old Style.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-urw-base35")
+# The sentence editor's program, desktop entry, icon and recommended packages.
+include(${CMAKE_CURRENT_LIST_DIR}/editor_packaging.cmake)
 list(TRANSFORM AG_PACKAGED_BINARIES PREPEND "$<TARGET_FILE:" OUTPUT_VARIABLE _ag_elf_files)
 list(TRANSFORM _ag_elf_files APPEND ">")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/cpack_project.cmake)

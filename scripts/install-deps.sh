@@ -15,6 +15,9 @@ packages=(
     # a virtual display for machines without one, and for looking at windows;
     # a session bus of the program's own there (dbus-run-session)
     xvfb xauth openbox x11vnc imagemagick xdotool dbus-daemon procps
+    # the sentence editor: the Italian analysis behind its proposals, and
+    # Qt's own dialogs in Italian
+    apertium apertium-spa-ita cg3 qt6-translations-l10n
     # tests: measuring the cue files, a real sound server with a null sink
     sox pulseaudio strace desktop-file-utils appstream libxml2-utils
     # the .deb (make package): its library dependencies by dpkg-shlibdeps
@@ -22,8 +25,8 @@ packages=(
     # checks: Debian's own checker of the .deb (lintian build/*.deb), also
     # run by the tests; man checks the manual pages
     lintian man-db
-    # maintainers: the answer key's cross-check with the Italian analyser
-    python3 apertium lttoolbox cg3 apertium-spa-ita
+    # maintainers: the answer key's cross-check with the same analyser
+    python3 lttoolbox
     # checks: fuzzing the collection reader with libFuzzer (make fuzz)
     clang-14 libclang-rt-14-dev
 )

@@ -22,5 +22,8 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
 timeout 120 "$build/screenshot_tour" "$out"
+# The teachers' sentence editor, on the same display.
+cmake --build "$build" --target editor_screenshots >/dev/null
+timeout 60 "$build/editor_screenshots" "$out"
 echo "Pictures at $size in $out:"
 ls "$out"

@@ -1,0 +1,659 @@
+#include "editor_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "part_of_speech_style.h"
+#include "unit_editing.h"
+#include "unit_row.h"
+#include "word_column_preview.h"
+
+namespace editor {
+
+namespace collection = engine::collection;
+
+namespace {
+
+const QString kFirstFile = QStringLiteral("Le mie frasi.txt");
+
+std::vector<collection::Unit> plainUnits(const std::vector<ProposedUnit> &units)
+{
+    std::vector<collection::Unit> out;
+    for (const auto &u : units)
+        out.push_back(u.unit);
+    return out;
+}
+
+// The sentence as typed: units joined by spaces, a verb split before its
+// pronoun ("mostrar-" | "ci") and an elision joined again.
+QString sentenceText(const std::vector<collection::Unit> &units)
+{
+    static const QRegularExpression hint(QStringLiteral("\\s*\\(\\.\\.\\.[^)]*\\)"));  // "così (...che )"
+    QString text;
+    for (const auto &u : units) {
+        const QString t = QString::fromStdString(u.text).remove(hint);
+        if (text.endsWith(QLatin1Char('-')))
+            text.chop(1);
+        else if (!text.isEmpty() && !text.endsWith(QLatin1Char('\'')))
+            text += QLatin1Char(' ');
+        text += t;
+    }
+    return text;
+}
+
+// The words of a line that could not be read, without its analyses: what
+// to analyse again ("I = art | bambini = nomee" -> "I bambini").
+QString wordsOfRawLine(const QString &raw)
+{
+    QStringList words;
+    for (const QString &unit : raw.split(QLatin1Char('|')))
+        words << unit.section(QLatin1Char('='), 0, 0).trimmed();
+    words.removeAll(QString());
+    return words.join(QLatin1Char(' '));
+}
+
+QString messagesText(const std::vector<collection::Message> &messages)
+{
+    QStringList out;
+    for (const auto &m : messages)
+        out << QString::fromStdString(m.text);
+    return out.join(QStringLiteral("; "));
+}
+
+}  // namespace
+
+EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> proposer, QString analyserNote,
+                           QWidget *parent)
+    : QMainWindow(parent), folder_(std::move(folder)), proposer_(std::move(proposer))
+{
+    auto *central = new QWidget(this);
+    auto *outer = new QHBoxLayout(central);
+    auto *splitter = new QSplitter(Qt::Horizontal, central);
+    outer->addWidget(splitter);
+
+    // Left: the collection and its sentences.
+    auto *left = new QWidget(splitter);
+    auto *leftLayout = new QVBoxLayout(left);
+    auto *fileLabel = new QLabel(QStringLiteral("&Raccolta:"), left);
+    files_ = new QComboBox(left);
+    fileLabel->setBuddy(files_);
+    leftLayout->addWidget(fileLabel);
+    leftLayout->addWidget(files_);
+    onlyThese_ = new QCheckBox(QStringLiteral("Solo queste frasi (senza le 33 frasi del programma)"), left);
+    leftLayout->addWidget(onlyThese_);
+    auto *listLabel = new QLabel(QStringLiteral("&Elenco delle frasi:"), left);
+    list_ = new QListWidget(left);
+    listLabel->setBuddy(list_);
+    list_->setWordWrap(true);
+    leftLayout->addWidget(listLabel);
+    leftLayout->addWidget(list_, 1);
+
+    // Middle: the sentence being edited.
+    auto *middle = new QWidget(splitter);
+    auto *mid = new QVBoxLayout(middle);
+    auto *textLabel = new QLabel(QStringLiteral("&Testo della frase (si possono incollare più frasi):"), middle);
+    text_ = new QLineEdit(middle);
+    text_->setPlaceholderText(QStringLiteral("Scrivere o incollare qui una frase, poi premere Invio o «Analizza»"));
+    textLabel->setBuddy(text_);
+    auto *analyse = new QPushButton(QStringLiteral("&Analizza"), middle);
+    auto *textRow = new QHBoxLayout;
+    textRow->addWidget(text_, 1);
+    textRow->addWidget(analyse);
+    mid->addWidget(textLabel);
+    mid->addLayout(textRow);
+    mid->addWidget(new QLabel(QStringLiteral("Parti (clic o tasti 1..9 per la parte del discorso; ? = da controllare):"),
+                              middle));
+    row_ = new UnitRow(middle);
+    auto *scroll = new QScrollArea(middle);
+    scroll->setWidget(row_);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumHeight(110);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mid->addWidget(scroll);
+    auto *join = new QPushButton(QStringLiteral("&Unisci con la successiva"), middle);
+    auto *split = new QPushButton(QStringLiteral("&Dividi in due"), middle);
+    auto *editRow = new QHBoxLayout;
+    editRow->addWidget(join);
+    editRow->addWidget(split);
+    editRow->addStretch(1);
+    mid->addLayout(editRow);
+    validation_ = new QLabel(middle);
+    validation_->setWordWrap(true);
+    mid->addWidget(validation_);
+    // The nine parts of speech in the drill's colours, three to a row.
+    auto *legend = new QGridLayout;
+    for (int code = 1; code <= 9; ++code) {
+        auto *item = new QLabel(QStringLiteral("%1  %2").arg(code).arg(partOfSpeechName(code).section(QLatin1Char(' '), 0, 0)),
+                                middle);
+        item->setToolTip(partOfSpeechName(code));
+        item->setStyleSheet(QStringLiteral("background: %1; color: black; padding: 2px 6px;")
+                                .arg(partOfSpeechColour(code).name()));
+        legend->addWidget(item, (code - 1) / 3, (code - 1) % 3);
+    }
+    mid->addLayout(legend);
+    mid->addStretch(1);
+
+    // Right: the preview.
+    auto *right = new QWidget(splitter);
+    auto *rightLayout = new QVBoxLayout(right);
+    rightLayout->addWidget(new QLabel(QStringLiteral("Come la vedrà l'alunno:"), right));
+    preview_ = new WordColumnPreview(right);
+    rightLayout->addWidget(preview_);
+    rightLayout->addStretch(1);
+
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+    setCentralWidget(central);
+
+    analyserState_ = new QLabel(analyserNote.isEmpty() ? QStringLiteral("Analizzatore pronto.") : analyserNote, this);
+    analyserState_->setWordWrap(true);
+    statusBar()->addPermanentWidget(analyserState_, 1);
+
+    connect(analyse, &QPushButton::clicked, this, [this] { analyseText(text_->text()); });
+    connect(text_, &QLineEdit::returnPressed, this, [this] { analyseText(text_->text()); });
+    connect(join, &QPushButton::clicked, this, &EditorWindow::joinSelected);
+    connect(split, &QPushButton::clicked, this, &EditorWindow::splitSelected);
+    connect(row_, &UnitRow::codeChosen, this, &EditorWindow::setCode);
+    connect(list_, &QListWidget::currentRowChanged, this, &EditorWindow::showEntry);
+    connect(onlyThese_, &QCheckBox::toggled, this, [this](bool on) {
+        doc_.setOnlyThese(on);
+        refreshList(current_);
+    });
+    connect(files_, &QComboBox::activated, this, [this](int i) {
+        const QString path = files_->itemData(i).toString();
+        if (path != doc_.path() && askToSave())
+            openFile(path);
+        else
+            refreshFileList();
+    });
+
+    buildActions();
+    prepareFolder();
+    resize(1200, 680);
+}
+
+void EditorWindow::buildActions()
+{
+    struct Item {
+        QMenu *menu;
+        QString name;
+        QKeySequence keys;
+        std::function<void()> run;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *sentence = menuBar()->addMenu(QStringLiteral("Fra&se"));
+    QMenu *parts = menuBar()->addMenu(QStringLiteral("&Parti"));
+    const std::vector<Item> items = {
+        {file, QStringLiteral("&Apri…"), QKeySequence::Open,
+         [this] {
+             const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri una raccolta di frasi"),
+                                                               folder_, QStringLiteral("Frasi (*.txt)"));
+             if (!path.isEmpty() && askToSave())
+                 openFile(path);
+         }},
+        {file, QStringLiteral("&Salva"), QKeySequence::Save, [this] { save(); }},
+        {file, QStringLiteral("Salva &con nome…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { saveAs(); }},
+        {file, QStringLiteral("&Esci"), QKeySequence(QStringLiteral("Ctrl+Q")), [this] { close(); }},
+        {sentence, QStringLiteral("&Nuova frase"), QKeySequence(QStringLiteral("Ctrl+N")), [this] { addEntry(); }},
+        {sentence, QStringLiteral("&Incolla più frasi…"), QKeySequence(QStringLiteral("Ctrl+Shift+V")),
+         [this] { pasteSentences(); }},
+        {sentence, QStringLiteral("&Analizza"), QKeySequence(QStringLiteral("Ctrl+Return")),
+         [this] { analyseText(text_->text()); }},
+        {sentence, QStringLiteral("&Elimina frase"), QKeySequence(QStringLiteral("Ctrl+Delete")),
+         [this] { removeEntry(); }},
+        {sentence, QStringLiteral("Sposta &su"), QKeySequence(QStringLiteral("Alt+Up")), [this] { move(true); }},
+        {sentence, QStringLiteral("Sposta &giù"), QKeySequence(QStringLiteral("Alt+Down")), [this] { move(false); }},
+        {sentence, QStringLiteral("Solo &queste frasi"), QKeySequence(QStringLiteral("Ctrl+L")),
+         [this] { onlyThese_->toggle(); }},
+        {sentence, QStringLiteral("Vai all'&elenco"), QKeySequence(QStringLiteral("Ctrl+R")),
+         [this] { list_->setFocus(); }},
+        {sentence, QStringLiteral("Vai al &testo"), QKeySequence(QStringLiteral("Ctrl+E")),
+         [this] { text_->setFocus(); }},
+        {parts, QStringLiteral("Vai alle &parti"), QKeySequence(QStringLiteral("Ctrl+P")), [this] { row_->setFocus(); }},
+        {parts, QStringLiteral("&Unisci con la successiva"), QKeySequence(QStringLiteral("Ctrl+J")),
+         [this] { joinSelected(); }},
+        {parts, QStringLiteral("&Dividi in due"), QKeySequence(QStringLiteral("Ctrl+D")), [this] { splitSelected(); }},
+    };
+    for (const Item &item : items) {
+        QAction *a = item.menu->addAction(item.name);
+        a->setShortcut(item.keys);
+        connect(a, &QAction::triggered, this, item.run);
+    }
+    // The nine parts of speech, on Alt+1..9 from anywhere and on 1..9 in the
+    // row of parts.
+    parts->addSeparator();
+    for (int code = 1; code <= 9; ++code) {
+        QAction *a = parts->addAction(QStringLiteral("%1 %2").arg(code).arg(partOfSpeechName(code)));
+        a->setShortcut(QKeySequence(QStringLiteral("Alt+%1").arg(code)));
+        connect(a, &QAction::triggered, this, [this, code] { setCode(row_->selected(), code); });
+    }
+}
+
+void EditorWindow::warn(const QString &text)
+{
+    // Window-modal but not blocking: the window behind stays as it was.
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Frasi per l'analisi grammaticale"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void EditorWindow::prepareFolder()
+{
+    if (!QDir().mkpath(folder_)) {
+        warn(QStringLiteral("Impossibile creare la cartella delle raccolte «%1». Le frasi si potranno salvare "
+                            "solo in un altro file, con «Salva con nome».")
+                 .arg(QDir::toNativeSeparators(folder_)));
+        refreshFileList();
+        refreshList(-1);
+        return;
+    }
+    const QString first = QDir(folder_).filePath(kFirstFile);
+    if (QDir(folder_).entryList({QStringLiteral("*.txt")}, QDir::Files).isEmpty()) {
+        QSaveFile f(first);
+        const QByteArray header = "# Le mie frasi: una frase per riga, le parti separate da |\n";
+        if (!f.open(QIODevice::WriteOnly) || f.write(header) != header.size() || !f.commit())
+            warn(QStringLiteral("Impossibile creare «%1»: %2.").arg(kFirstFile, f.errorString()));
+    }
+    QString open = first;
+    if (!QFileInfo::exists(open)) {
+        const QStringList all = QDir(folder_).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+        open = all.isEmpty() ? QString() : QDir(folder_).filePath(all.first());
+    }
+    if (open.isEmpty() || !openFile(open)) {
+        refreshFileList();
+        refreshList(-1);
+    }
+}
+
+void EditorWindow::refreshFileList()
+{
+    const QSignalBlocker block(files_);
+    files_->clear();
+    for (const QFileInfo &f : QDir(folder_).entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+        files_->addItem(f.fileName(), f.absoluteFilePath());
+    const QString current = doc_.path().isEmpty() ? QString() : QFileInfo(doc_.path()).absoluteFilePath();
+    int at = files_->findData(current);
+    if (at < 0 && !current.isEmpty()) {
+        files_->addItem(QDir::toNativeSeparators(current), current);
+        at = files_->count() - 1;
+    }
+    if (at < 0) {
+        files_->addItem(QStringLiteral("(nuova raccolta, non ancora salvata)"), QString());
+        at = files_->count() - 1;
+    }
+    files_->setCurrentIndex(at);
+}
+
+bool EditorWindow::openFile(const QString &path)
+{
+    CollectionDocument next;
+    if (!next.load(path)) {
+        warn(next.error());
+        return false;
+    }
+    doc_ = std::move(next);
+    current_ = -1;
+    refreshFileList();
+    refreshList(doc_.entryCount() > 0 ? 0 : -1);
+    updateTitle();
+    return true;
+}
+
+void EditorWindow::updateTitle()
+{
+    const QString name = doc_.path().isEmpty() ? QStringLiteral("nuova raccolta") : QFileInfo(doc_.path()).fileName();
+    setWindowTitle(QStringLiteral("%1%2 — Frasi per l'analisi grammaticale")
+                       .arg(name, doc_.modified() ? QStringLiteral(" *") : QString()));
+}
+
+void EditorWindow::refreshList(int select)
+{
+    {
+        const QSignalBlocker block(list_);
+        list_->clear();
+        for (int i = 0; i < doc_.entryCount(); ++i) {
+            const auto &line = doc_.entry(i);
+            QString label;
+            QColor colour;
+            if (line.kind == CollectionDocument::Line::Kind::Sentence) {
+                label = QStringLiteral("%1. %2\n%3 parti — valida").arg(i + 1).arg(sentenceText(line.units)).arg(line.units.size());
+            } else {
+                label = QStringLiteral("%1. (riga %2) NON VALIDA: %3\n%4")
+                            .arg(i + 1)
+                            .arg(doc_.lineNumber(i))
+                            .arg(QString::fromStdString(line.problem.text),
+                                 QString::fromStdString(line.raw).left(200));
+                colour = QColor(0xFF, 0xD0, 0xD0);
+            }
+            auto *item = new QListWidgetItem(label, list_);
+            if (colour.isValid())
+                item->setBackground(colour);
+        }
+        const QSignalBlocker block2(onlyThese_);
+        onlyThese_->setChecked(doc_.onlyThese());
+    }
+    current_ = -1;
+    if (select >= 0 && select < doc_.entryCount())
+        list_->setCurrentRow(select);  // shows it
+    else
+        showEntry(-1);
+    updateTitle();
+}
+
+void EditorWindow::showEntry(int index)
+{
+    current_ = index;
+    units_.clear();
+    if (index >= 0 && index < doc_.entryCount()) {
+        const auto &line = doc_.entry(index);
+        for (const auto &u : line.units)
+            units_.push_back({u, false});
+        text_->setText(line.kind == CollectionDocument::Line::Kind::Sentence || !line.units.empty()
+                           ? sentenceText(line.units)
+                           : wordsOfRawLine(QString::fromStdString(line.raw)));
+    } else {
+        text_->clear();
+    }
+    row_->setUnits(units_);
+    refreshValidation();
+}
+
+void EditorWindow::refreshValidation()
+{
+    QStringList texts;
+    for (const auto &u : units_)
+        texts << QString::fromStdString(u.unit.text);
+    preview_->showUnits(texts);
+    if (current_ < 0) {
+        validation_->setText(QStringLiteral("Nessuna frase scelta: «Nuova frase» (Ctrl+N) o scegliere una frase "
+                                            "dall'elenco."));
+        validation_->setStyleSheet(QString());
+        return;
+    }
+    const auto &line = doc_.entry(current_);
+    if (units_.empty() && line.kind == CollectionDocument::Line::Kind::Invalid) {
+        validation_->setText(QStringLiteral("Riga %1 non valida: %2. Resterà nel file così com'è finché non viene "
+                                            "corretta: modificare il testo e premere «Analizza».")
+                                 .arg(doc_.lineNumber(current_))
+                                 .arg(QString::fromStdString(line.problem.text)));
+        validation_->setStyleSheet(QStringLiteral("color: #A00000"));
+        return;
+    }
+    const auto problems = collection::checkUnits(plainUnits(units_));
+    int toCheck = 0;
+    for (const auto &u : units_)
+        toCheck += u.toCheck ? 1 : 0;
+    if (problems.empty()) {
+        validation_->setText(QStringLiteral("Frase valida: %1 parti.%2")
+                                 .arg(units_.size())
+                                 .arg(toCheck ? QStringLiteral(" Da controllare (?): %1 parti con parole sconosciute "
+                                                               "all'analizzatore.")
+                                                    .arg(toCheck)
+                                              : QString()));
+        validation_->setStyleSheet(QStringLiteral("color: #006000"));
+    } else {
+        validation_->setText(QStringLiteral("Frase non valida: %1.").arg(messagesText(problems)));
+        validation_->setStyleSheet(QStringLiteral("color: #A00000"));
+    }
+}
+
+void EditorWindow::applyUnits(const std::vector<ProposedUnit> &units)
+{
+    units_ = units;
+    row_->setUnits(units_);
+    if (current_ >= 0 && !units_.empty()) {
+        doc_.setUnits(current_, plainUnits(units_));
+        const int keep = current_;
+        const auto saved = units_;
+        refreshList(keep);  // the list's line shows the change
+        units_ = saved;     // keeps the marks of what to check
+        row_->setUnits(units_);
+    }
+    refreshValidation();
+    updateTitle();
+}
+
+QStringList EditorWindow::splitSentences(const QString &text)
+{
+    QStringList out;
+    static const QRegularExpression end(QStringLiteral("(?<=[.!?])\\s+(?=[\"«“(]?[[:upper:]])"));
+    for (const QString &line : text.split(QRegularExpression(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]+"))))
+        for (const QString &s : line.split(end))
+            if (!s.trimmed().isEmpty())
+                out << s.trimmed();
+    return out;
+}
+
+void EditorWindow::analyseText(const QString &text)
+{
+    const QStringList sentences = splitSentences(text);
+    if (sentences.isEmpty()) {
+        validation_->setText(QStringLiteral("Il testo è vuoto: non c'è nulla da analizzare."));
+        return;
+    }
+    int at = current_;
+    for (int i = 0; i < sentences.size(); ++i) {
+        const std::vector<ProposedUnit> units = proposer_->propose(sentences[i]);
+        if (units.empty())
+            continue;
+        if (i == 0 && at >= 0) {
+            current_ = at;
+            applyUnits(units);
+        } else {
+            at = doc_.insertSentence(at, plainUnits(units));
+            refreshList(at);
+            units_ = units;  // with the marks of what to check
+            row_->setUnits(units_);
+            refreshValidation();
+        }
+    }
+    if (!proposer_->analyserProblem().isEmpty())
+        analyserState_->setText(proposer_->analyserProblem());
+    row_->setFocus();
+}
+
+void EditorWindow::setCode(int unit, int code)
+{
+    if (unit < 0 || unit >= int(units_.size()))
+        return;
+    ProposedUnit &u = units_[std::size_t(unit)];
+    u.unit.code = code;
+    if (!engine::featuresFit(code, u.unit.features))
+        u.unit.features = {};
+    u.toCheck = false;  // the teacher has looked at it
+    const int keep = row_->selected();
+    applyUnits(units_);
+    row_->select(keep);
+}
+
+void EditorWindow::joinSelected()
+{
+    std::vector<collection::Unit> plain = plainUnits(units_);
+    const int at = row_->selected();
+    if (!joinWithNext(plain, at))
+        return;
+    std::vector<ProposedUnit> next;
+    for (std::size_t i = 0; i < plain.size(); ++i)
+        next.push_back({plain[i], int(i) == at ? false : units_[i < std::size_t(at) + 1 ? i : i + 1].toCheck});
+    applyUnits(next);
+    row_->select(at);
+}
+
+void EditorWindow::splitSelected()
+{
+    std::vector<collection::Unit> plain = plainUnits(units_);
+    const int at = row_->selected();
+    if (!split(plain, at)) {
+        validation_->setText(QStringLiteral("Questa parte non si può dividere: è una sola parola."));
+        return;
+    }
+    std::vector<ProposedUnit> next;
+    for (std::size_t i = 0; i < plain.size(); ++i)
+        next.push_back({plain[i], false});
+    applyUnits(next);
+    row_->select(at);
+}
+
+void EditorWindow::addEntry()
+{
+    current_ = -1;
+    list_->clearSelection();
+    showEntry(-1);
+    text_->setFocus();
+    validation_->setText(QStringLiteral("Scrivere la nuova frase e premere Invio per analizzarla."));
+}
+
+void EditorWindow::pasteSentences()
+{
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Incolla più frasi"));
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Incollare qui le frasi: una per riga, oppure un paragrafo "
+                                                "(viene diviso ai punti). Ognuna diventa una frase nuova, analizzata."),
+                                 &dialog));
+    auto *edit = new QPlainTextEdit(&dialog);
+    layout->addWidget(edit);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aggiungi le frasi"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    edit->paste();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    current_ = -1;
+    const int before = doc_.entryCount();
+    int at = doc_.entryCount() - 1;
+    for (const QString &s : splitSentences(edit->toPlainText())) {
+        const auto units = proposer_->propose(s);
+        if (!units.empty())
+            at = doc_.insertSentence(at, plainUnits(units));
+    }
+    refreshList(before < doc_.entryCount() ? before : at);
+}
+
+void EditorWindow::removeEntry()
+{
+    if (current_ < 0)
+        return;
+    const auto &line = doc_.entry(current_);
+    if (line.kind == CollectionDocument::Line::Kind::Invalid) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Elimina frase"),
+                        QStringLiteral("Eliminare la riga non valida %1? Il suo testo andrà perso.")
+                            .arg(doc_.lineNumber(current_)),
+                        QMessageBox::NoButton, this);
+        QPushButton *yes = box.addButton(QStringLiteral("Elimina"), QMessageBox::DestructiveRole);
+        box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+        box.exec();
+        if (box.clickedButton() != yes)
+            return;
+    }
+    const int at = current_;
+    doc_.remove(at);
+    refreshList(std::min(at, doc_.entryCount() - 1));
+}
+
+void EditorWindow::move(bool up)
+{
+    if (current_ < 0)
+        return;
+    const int at = current_;
+    if (up ? doc_.moveUp(at) : doc_.moveDown(at))
+        refreshList(up ? at - 1 : at + 1);
+}
+
+bool EditorWindow::save()
+{
+    if (doc_.path().isEmpty())
+        return saveAs();
+    auto result = doc_.save();
+    if (result == CollectionDocument::SaveResult::ChangedOnDisk) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("File modificato"),
+                        doc_.error() + QStringLiteral(" Salvando qui si perderebbero quelle modifiche."),
+                        QMessageBox::NoButton, this);
+        QPushButton *overwrite = box.addButton(QStringLiteral("Sovrascrivi"), QMessageBox::DestructiveRole);
+        QPushButton *other = box.addButton(QStringLiteral("Salva con nome…"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+        box.exec();
+        if (box.clickedButton() == other)
+            return saveAs();
+        if (box.clickedButton() != overwrite)
+            return false;
+        result = doc_.save(QString(), true);
+    }
+    if (result != CollectionDocument::SaveResult::Saved) {
+        warn(doc_.error());
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("Salvato: %1").arg(QDir::toNativeSeparators(doc_.path())), 5000);
+    updateTitle();
+    return true;
+}
+
+bool EditorWindow::saveAs()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva la raccolta con nome"),
+                                                      doc_.path().isEmpty() ? folder_ : doc_.path(),
+                                                      QStringLiteral("Frasi (*.txt)"));
+    if (path.isEmpty())
+        return false;
+    if (doc_.save(path, true) != CollectionDocument::SaveResult::Saved) {
+        warn(doc_.error());
+        return false;
+    }
+    refreshFileList();
+    updateTitle();
+    return true;
+}
+
+bool EditorWindow::askToSave()
+{
+    if (!doc_.modified())
+        return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Modifiche non salvate"),
+                    QStringLiteral("La raccolta «%1» ha modifiche non salvate. Salvarle?")
+                        .arg(doc_.path().isEmpty() ? QStringLiteral("nuova") : QFileInfo(doc_.path()).fileName()),
+                    QMessageBox::NoButton, this);
+    QPushButton *yes = box.addButton(QStringLiteral("Salva"), QMessageBox::AcceptRole);
+    QPushButton *no = box.addButton(QStringLiteral("Non salvare"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return save();
+    return box.clickedButton() == no;
+}
+
+void EditorWindow::closeEvent(QCloseEvent *event)
+{
+    if (askToSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace editor

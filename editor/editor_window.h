@@ -1,0 +1,84 @@
+#pragma once
+// The teachers' sentence editor: a collection's sentences in a list, the
+// sentence being edited as coloured unit boxes with the analyser's proposal,
+// live validation, and a preview of the word column the pupil will see.
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "collection_document.h"
+#include "sentence_proposer.h"
+#include "unit_rules.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace editor {
+
+class UnitRow;
+class WordColumnPreview;
+
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `folder`: the teacher's collections (created when missing, with
+    // "Le mie frasi.txt"); `proposer`: the analyser, or guesses without it.
+    EditorWindow(QString folder, std::unique_ptr<SentenceProposer> proposer, QString analyserNote,
+                 QWidget *parent = nullptr);
+
+    // Opens a file; false (and the teacher told) when it cannot be read.
+    bool openFile(const QString &path);
+    const CollectionDocument &document() const { return doc_; }
+
+    // Sentences of a pasted text: one per line, and a line with several
+    // sentences split after its full stops (also ! and ?).
+    static QStringList splitSentences(const QString &text);
+
+    // Actions the tests drive.
+    void analyseText(const QString &text);  // into the current entry, or new entries
+    bool save();                            // asks before overwriting a changed file
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildActions();
+    void prepareFolder();
+    void refreshFileList();
+    void refreshList(int select);
+    void showEntry(int index);
+    void applyUnits(const std::vector<ProposedUnit> &units);
+    void refreshValidation();
+    bool saveAs();
+    bool askToSave();  // false when the teacher cancels
+    void setCode(int unit, int code);
+    void joinSelected();
+    void splitSelected();
+    void addEntry();
+    void pasteSentences();
+    void removeEntry();
+    void move(bool up);
+    void updateTitle();
+    void warn(const QString &text);
+
+    QString folder_;
+    std::unique_ptr<SentenceProposer> proposer_;
+    CollectionDocument doc_;
+    int current_ = -1;
+    std::vector<ProposedUnit> units_;  // of the current entry
+
+    QComboBox *files_;
+    QListWidget *list_;
+    QCheckBox *onlyThese_;
+    QLineEdit *text_;
+    UnitRow *row_;
+    QLabel *validation_;
+    QLabel *analyserState_;
+    WordColumnPreview *preview_;
+};
+
+}  // namespace editor

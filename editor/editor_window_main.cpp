@@ -1,0 +1,37 @@
+// The editor's window program: Italian texts also in Qt's own dialogs, the
+// teacher's collection folder, the analyser started at once so that the
+// first "Analizza" answers without waiting.
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include "editor_window.h"
+#include "sentence_proposer.h"
+
+int runEditor(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("analisi-grammaticale-frasi"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Frasi per l'analisi grammaticale"));
+    QApplication::setDesktopFileName(QStringLiteral("it.scuola.AnalisiGrammaticale.Frasi"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("it.scuola.AnalisiGrammaticale.Frasi")));
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    QString note;
+    auto analyser = editor::installedAnalyser(&note);
+    if (analyser && !analyser->start())
+        note = analyser->status();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                           + QStringLiteral("/analisi-grammaticale/frasi");
+    editor::EditorWindow window(folder, std::make_unique<editor::SentenceProposer>(std::move(analyser)), note);
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1 && !args.at(1).startsWith(QLatin1Char('-')))
+        window.openFile(args.at(1));  // a file given on the command line or by the desktop
+    window.show();
+    return QApplication::exec();
+}

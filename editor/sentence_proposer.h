@@ -1,0 +1,36 @@
+#pragma once
+// One sentence in, its proposed units out: the analyser when it can be used,
+// the rules on bare words when it cannot. Shared by the editor window and
+// the command line.
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "analyser.h"
+#include "unit_rules.h"
+
+namespace editor {
+
+class SentenceProposer {
+public:
+    // Without an analyser every proposal is a guess from the words alone.
+    explicit SentenceProposer(std::unique_ptr<Analyser> analyser);
+
+    // `text` as typed or pasted; cleaned first (cleanSentence).
+    std::vector<ProposedUnit> propose(const QString &text);
+
+    // Italian: why there are no proposals from the analyser, or empty.
+    QString analyserProblem() const;
+    bool hasAnalyser() const { return analyser_ && analyser_->usable(); }
+    Analyser *analyser() { return analyser_.get(); }
+
+private:
+    std::unique_ptr<Analyser> analyser_;
+};
+
+// The analyser of the installed packages, or nothing (with the reason) when
+// some are missing.
+std::unique_ptr<Analyser> installedAnalyser(QString *whyNot);
+
+}  // namespace editor

@@ -1,0 +1,787 @@
+#include "unit_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <set>
+
+#include "word_lexicon.h"
+
+namespace editor {
+
+using engine::ArticleKind;
+using engine::Features;
+using engine::Gender;
+using engine::Number;
+
+namespace {
+
+enum Code { kArt = 1, kNoun, kAdj, kPron, kVerb, kAdv, kPrep, kConj, kExcl };
+
+// One written word on its way to a unit.
+struct Word {
+    std::string text;   // as written
+    std::string lower;  // lower case, for the word lists
+    Reading reading;    // the analysis the rules go by
+    std::vector<std::vector<Reading>> alternatives;
+    bool known = false;       // the analyser knew it
+    bool articulated = false; // preposition joined with an article: "sull'"
+    bool enclitic = false;    // a pronoun written onto the verb before it
+    bool glued = false;       // written onto the word before (enclitics)
+    bool sentenceStart = false;
+    std::string prefix, suffix;  // punctuation kept with the word
+    int code = 0;
+    bool toCheck = false;
+    bool joinPrevious = false;  // same unit as the word before
+    bool determiner = false;    // adjective before a noun, pronoun otherwise
+};
+
+bool has(const Word &w, std::string_view tag) { return w.reading.has(tag); }
+
+bool isVerbReading(const Reading &r)
+{
+    return r.has("vblex") || r.has("vbser") || r.has("vbhaver") || r.has("vbmod");
+}
+bool isVerb(const Word &w) { return w.code == kVerb; }
+bool isFinite(const Word &w)
+{
+    return isVerb(w) && !has(w, "inf") && !has(w, "ger") && !has(w, "pp") && !has(w, "pprs");
+}
+bool isAux(const Word &w)
+{
+    return isVerb(w) && (has(w, "vbhaver") || has(w, "vbser") || w.reading.lemma == "avere" || w.reading.lemma == "essere");
+}
+bool isParticiple(const Word &w) { return isVerb(w) && has(w, "pp"); }
+bool isInfinitive(const Word &w) { return isVerb(w) && has(w, "inf"); }
+
+// 1, 2, 3 for the person; 1 singular, 2 plural; 0 where the tags do not say.
+int person(const Reading &r)
+{
+    return r.has("p1") ? 1 : r.has("p2") ? 2 : r.has("p3") ? 3 : 0;
+}
+int number(const Reading &r) { return r.has("sg") ? 1 : r.has("pl") ? 2 : 0; }
+
+std::string lowerAscii(std::string s)
+{
+    // Only ASCII letters change; accented capitals are rare at a word's start.
+    for (char &c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (s.rfind("\xC3\x88", 0) == 0)  // È
+        s.replace(0, 2, "\xC3\xA8");
+    return s;
+}
+
+bool hasLetterOrDigit(std::string_view s)
+{
+    for (unsigned char c : s)
+        if (std::isalnum(c) || c >= 0xC0)  // ASCII or the lead byte of a Latin letter
+            return true;
+    return false;
+}
+
+bool isPunctuation(const Token &t)
+{
+    static const std::set<std::string, std::less<>> tags = {
+        "cm", "sent", "lpar", "rpar", "lquest", "guio", "quot", "apos", "percent", "lquot", "rquot"};
+    if (!t.parts.empty())
+        return t.parts.size() == 1 && !t.parts.front().tags.empty() && tags.count(t.parts.front().tags.front()) > 0;
+    return !hasLetterOrDigit(t.surface);
+}
+bool opensSomething(std::string_view s)
+{
+    return s == "(" || s == "[" || s == "\xC2\xAB" /* « */ || s == "\xE2\x80\x9C" /* “ */ || s == "\xC2\xBF";
+}
+bool endsSentence(std::string_view suffix)
+{
+    return suffix.find_first_of(".!?:;") != std::string_view::npos;
+}
+
+Features featuresOf(const Reading &r, int code)
+{
+    Features f;
+    if (engine::takesGenderAndNumber(code)) {
+        f.gender = r.has("m") ? Gender::Maschile : r.has("f") ? Gender::Femminile : Gender::Unset;
+        f.number = r.has("sg") ? Number::Singolare : r.has("pl") ? Number::Plurale : Number::Unset;
+    }
+    if (code == kArt)
+        f.kind = r.has("def") ? ArticleKind::Determinativo : r.has("ind") ? ArticleKind::Indeterminativo : ArticleKind::Unset;
+    return f;
+}
+
+// Splits the enclitic pronouns off a verb's surface, last first:
+// "prestarmela" with two pronouns -> "prestar", {"me", "la"}.
+std::vector<std::string> splitEnclitics(std::string &verb, std::size_t count)
+{
+    static const std::array<std::string_view, 17> forms = {
+        "glie", "gli", "mi", "me", "ti", "te", "ci", "ce", "vi", "ve", "si", "se", "lo", "la", "li", "le", "ne"};
+    std::vector<std::string> clitics;
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string lower = lowerAscii(verb);
+        bool found = false;
+        for (std::string_view f : forms) {
+            if (lower.size() > f.size() + 2 && lower.compare(lower.size() - f.size(), f.size(), f) == 0) {
+                clitics.insert(clitics.begin(), verb.substr(verb.size() - f.size()));
+                verb.resize(verb.size() - f.size());
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            break;
+    }
+    return clitics;
+}
+
+Word makeWord(std::string text, const Reading &reading, bool known)
+{
+    Word w;
+    w.text = std::move(text);
+    w.lower = lowerAscii(w.text);
+    w.reading = reading;
+    w.reading.lemma = lowerAscii(w.reading.lemma);
+    w.known = known;
+    return w;
+}
+
+// The written words of the tokens, punctuation attached.
+std::vector<Word> buildWords(const std::vector<Token> &tokens)
+{
+    std::vector<Word> words;
+    std::string pendingPrefix;
+    bool nextStartsSentence = true;
+    // Marks the analyser leaves in the blanks between words (quotes, emoji):
+    // what touches a word stays with it, what stands alone joins the word
+    // before.
+    auto keepBlank = [&](const std::string &blank) {
+        const std::size_t first = blank.find(' '), last = blank.rfind(' ');
+        std::string before = blank.substr(0, first);
+        std::string middle, after;
+        if (first != std::string::npos) {
+            after = blank.substr(last + 1);
+            for (char c : blank.substr(first, last - first))
+                if (c != ' ' || (!middle.empty() && middle.back() != ' '))
+                    middle += c;
+            while (!middle.empty() && middle.back() == ' ')
+                middle.pop_back();
+        }
+        before.erase(std::remove(before.begin(), before.end(), '\n'), before.end());
+        if (words.empty()) {  // before the first word: all of it opens the sentence
+            pendingPrefix += before;
+            if (!middle.empty())
+                pendingPrefix += (pendingPrefix.empty() ? "" : " ") + middle + " ";
+        } else {
+            words.back().suffix += before;
+            if (!middle.empty())
+                words.back().suffix += " " + middle;
+        }
+        pendingPrefix += after;
+    };
+    for (const Token &t : tokens) {
+        keepBlank(t.blankBefore);
+        if (t.surface.empty())
+            continue;
+        if (isPunctuation(t)) {
+            if (opensSomething(t.surface) || words.empty()) {
+                pendingPrefix += t.surface;
+            } else {
+                words.back().suffix += t.surface;
+                if (endsSentence(t.surface))
+                    nextStartsSentence = true;
+            }
+            continue;
+        }
+        const std::size_t first = words.size();
+        if (t.unknown || t.parts.empty()) {
+            EncliticSplit split = guessEnclitics(t.surface);
+            if (split.verb.empty() || lookUp(lowerAscii(t.surface))) {
+                words.push_back(makeWord(t.surface, Reading{}, false));
+            } else {
+                Word verb = makeWord(split.verb, Reading{"", split.verbGuess.tags}, false);
+                verb.code = split.verbGuess.code;
+                verb.toCheck = true;
+                words.push_back(verb);
+                for (const std::string &p : split.pronouns) {
+                    Word c = makeWord(p, Reading{p, {"prn", "enc"}}, false);
+                    c.enclitic = c.glued = true;
+                    c.toCheck = true;
+                    words.push_back(c);
+                }
+            }
+        } else if (t.parts.size() > 1 && t.parts[0].has("pr")) {
+            // An articulated preposition, or one joined with a possessive
+            // written as two words ("dei nostri").
+            const std::size_t space = t.surface.find(' ');
+            Word prep = makeWord(t.surface.substr(0, space), t.parts[0], true);
+            prep.articulated = true;
+            words.push_back(prep);
+            if (space != std::string::npos) {
+                Word rest = makeWord(t.surface.substr(space + 1), t.parts[1], true);
+                words.push_back(rest);
+            }
+        } else if (t.parts.size() > 1 && isVerbReading(t.parts[0])) {
+            std::string verb = t.surface;
+            const std::vector<std::string> clitics = splitEnclitics(verb, t.parts.size() - 1);
+            words.push_back(makeWord(verb, t.parts[0], true));
+            for (std::size_t k = 0; k < clitics.size(); ++k) {
+                Word c = makeWord(clitics[k], t.parts[t.parts.size() - clitics.size() + k], true);
+                c.enclitic = c.glued = true;
+                words.push_back(c);
+            }
+        } else if (t.surface.find(' ') != std::string::npos) {
+            const Reading &r = t.parts[0];
+            if (r.has("rel")) {  // "la quale": one pronoun
+                words.push_back(makeWord(t.surface, r, true));
+            } else if (r.has("pos")) {  // "il mio": article and possessive
+                const std::size_t space = t.surface.rfind(' ');
+                Reading article{"il", {"det", "def"}};
+                for (const char *tag : {"m", "f", "sg", "pl"})
+                    if (r.has(tag))
+                        article.tags.emplace_back(tag);
+                words.push_back(makeWord(t.surface.substr(0, space), article, true));
+                words.push_back(makeWord(t.surface.substr(space + 1), r, true));
+            } else if (isVerbReading(r)) {  // "cercano di": the verb, then its linking word
+                const std::size_t space = t.surface.find(' ');
+                Reading verb = r;
+                verb.lemma = verb.lemma.substr(0, verb.lemma.find(' '));
+                words.push_back(makeWord(t.surface.substr(0, space), verb, true));
+                words.push_back(makeWord(t.surface.substr(space + 1), Reading{}, false));
+            } else {  // anything else written as several words: word by word
+                std::size_t from = 0;
+                while (from < t.surface.size()) {
+                    const std::size_t space = std::min(t.surface.find(' ', from), t.surface.size());
+                    if (space > from)
+                        words.push_back(makeWord(t.surface.substr(from, space - from), Reading{}, false));
+                    from = space + 1;
+                }
+            }
+        } else {
+            words.push_back(makeWord(t.surface, t.parts[0], true));
+            words.back().alternatives = t.alternatives;
+        }
+        if (first < words.size()) {
+            words[first].prefix = std::move(pendingPrefix);
+            pendingPrefix.clear();
+            words[first].sentenceStart = nextStartsSentence;
+            nextStartsSentence = false;
+        }
+    }
+    if (!pendingPrefix.empty() && !words.empty())
+        words.back().suffix += pendingPrefix;
+    return words;
+}
+
+// The part of speech the analysis gives, before any context.
+int codeOfReading(const Word &w)
+{
+    const Reading &r = w.reading;
+    if (w.articulated || r.has("pr"))
+        return kPrep;
+    if (r.has("det")) {
+        if (r.has("def") || (r.has("ind") && (r.lemma == "un" || r.lemma == "uno" || r.lemma == "una")))
+            return kArt;
+        return kAdj;
+    }
+    if (r.has("predet") || r.has("num"))
+        return kAdj;
+    if (r.has("n") || r.has("np"))
+        return kNoun;
+    if (r.has("adj"))
+        return kAdj;
+    if (r.has("prn") || r.has("rel"))
+        return kPron;
+    if (isVerbReading(r))
+        return kVerb;
+    if (r.has("adv") || r.has("preadv"))
+        return kAdv;
+    if (r.has("cnjcoo") || r.has("cnjsub") || r.has("cnjadv"))
+        return kConj;
+    if (r.has("ij"))
+        return kExcl;
+    return 0;
+}
+
+bool hasAlternative(const Word &w, std::string_view tag, Reading *out = nullptr)
+{
+    for (const auto &a : w.alternatives)
+        if (!a.empty() && a.front().has(tag)) {
+            if (out)
+                *out = a.front();
+            return true;
+        }
+    return false;
+}
+
+void classify(std::vector<Word> &words)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        Word &w = words[i];
+        const LexiconEntry *entry = lookUp(w.lower);
+        if (w.known)
+            w.code = codeOfReading(w);
+        if (w.enclitic) {
+            w.code = kPron;
+            continue;
+        }
+        // School grammar calls these conjunctions or exclamations whatever
+        // the analyser says; the closed lists also stand in for unknown words.
+        if (entry && (entry->overrides || !w.known || w.code == 0)) {
+            w.code = entry->code;
+            if (w.reading.tags.empty())
+                w.reading.tags = entry->tags;
+        }
+        if (w.code == 0) {
+            const Guess g = guessFromEnding(w.text, w.sentenceStart);
+            w.code = g.code;
+            w.reading.tags = g.tags;
+            w.toCheck = true;
+        }
+        w.determiner = isDeterminer(w.lower, w.reading.lemma) && w.code != kAdv && w.code != kArt
+                       && w.code != kPrep && !w.articulated;
+    }
+}
+
+// Context repairs where the tagger's first choice does not fit.
+void repairReadings(std::vector<Word> &words)
+{
+    auto nounLike = [](const Word &w) {
+        return w.code == kNoun || w.code == kAdj || hasAlternative(w, "n") || hasAlternative(w, "adj") || !w.known;
+    };
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        Word &w = words[i];
+        Word *next = i + 1 < words.size() ? &words[i + 1] : nullptr;
+        const Word *prev = i > 0 ? &words[i - 1] : nullptr;
+        const bool prevOpen = prev && prev->suffix.empty();
+        // "la"/"lo"/"le" as pronoun or article: an article when a noun follows.
+        Reading det;
+        if (w.code == kPron && hasAlternative(w, "det", &det) && next && w.suffix.empty() && nounLike(*next)
+            && !isVerb(*next)) {
+            w.reading = det;
+            w.code = kArt;
+        }
+        if ((w.lower == "il" || w.lower == "i") && w.code == kPron) {
+            w.code = kArt;
+            w.reading.tags = {"det", "def"};
+        }
+        // After an article or an adjective, a word read as a finite verb or an
+        // adverb is a noun (or an adjective when a noun follows).
+        const bool afterDeterminer = prevOpen && (prev->code == kArt || prev->articulated || prev->code == kAdj);
+        const bool afterArticle = prevOpen && (prev->code == kArt || prev->articulated);
+        if ((afterDeterminer && isVerb(w) && !has(w, "inf") && !has(w, "pp")) || (afterArticle && w.code == kAdv)) {
+            Reading alt;
+            if (hasAlternative(w, "n", &alt)) {
+                w.reading = alt;
+                w.code = kNoun;
+            } else {
+                w.code = next && next->code == kNoun ? kAdj : kNoun;
+                w.reading.tags.clear();
+                w.toCheck = true;
+            }
+        }
+        // A participle right after a finite verb that is no auxiliary, when it
+        // can be a noun ("presenterà ricorso").
+        Reading noun;
+        if (isParticiple(w) && prevOpen && isFinite(*prev) && !isAux(*prev) && hasAlternative(w, "n", &noun)) {
+            w.reading = noun;
+            w.code = kNoun;
+        }
+        // A participle that no auxiliary precedes and that is also an
+        // adverb ("subito") is the adverb.
+        if (isParticiple(w) && !(prev && isAux(*prev))) {
+            if (const LexiconEntry *e = lookUp(w.lower); e && e->code == kAdv)
+                w.code = kAdv;
+        }
+        // A noun with no article, preposition or adjective before it, that
+        // is also an adverb ("e ora").
+        if (w.code == kNoun && !(prevOpen && (prev->code == kArt || prev->code == kPrep || prev->code == kAdj))) {
+            const LexiconEntry *e = lookUp(w.lower);
+            if (hasAlternative(w, "adv") || (e && e->code == kAdv))
+                w.code = kAdv;
+        }
+        // An adjective that is also an adverb, before an article ("è proprio
+        // una sorpresa").
+        if (w.code == kAdj && !w.determiner && next && next->code == kArt && w.suffix.empty()
+            && !(prevOpen && (prev->code == kArt || prev->code == kPrep))) {
+            if (const LexiconEntry *e = lookUp(w.lower); e && e->code == kAdv)
+                w.code = kAdv;
+        }
+        // An unknown word read as a participle right after a preposition
+        // ("in mattinata") is a noun.
+        if (!w.known && isParticiple(w) && prevOpen && prev->code == kPrep && !prev->articulated) {
+            w.code = kNoun;
+            w.reading.tags = {"n"};
+        }
+        // An unknown word right after a noun: more likely its adjective.
+        if (!w.known && w.toCheck && w.code == kNoun && prevOpen && prev->code == kNoun && prev->known
+            && w.text.front() >= 'a')
+            w.code = kAdj;
+    }
+    // A noun phrase with no noun: its last word that can be one is the noun.
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (!(words[i].code == kArt || words[i].articulated || words[i].determiner))
+            continue;
+        std::size_t j = i + 1;
+        bool noun = false;
+        std::size_t lastCandidate = 0;
+        while (j < words.size() && (words[j].code == kAdj || words[j].code == kNoun || isParticiple(words[j]))) {
+            noun = noun || words[j].code == kNoun;
+            if (hasAlternative(words[j], "n") || isParticiple(words[j]))
+                lastCandidate = j;
+            if (!words[j].suffix.empty())
+                break;
+            ++j;
+        }
+        if (!noun && lastCandidate == 0 && j == i + 2 && words[i + 1].code == kAdj && !words[i + 1].determiner
+            && (words[i].code == kArt || words[i].articulated))
+            lastCandidate = i + 1;  // "ai passeggeri": an adjective alone after an article is a noun
+        if (!noun && lastCandidate > i && !(words[lastCandidate].code == kAdj && words[lastCandidate].determiner)) {
+            Reading alt;
+            if (hasAlternative(words[lastCandidate], "n", &alt))
+                words[lastCandidate].reading = alt;
+            else
+                words[lastCandidate].toCheck = true;
+            words[lastCandidate].code = kNoun;
+        }
+    }
+}
+
+// Determiners and numerals: adjectives before a noun, pronouns otherwise.
+void resolveDeterminers(std::vector<Word> &words)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        Word &w = words[i];
+        if (!(w.determiner || w.reading.has("num")) || w.code == kVerb)
+            continue;
+        bool beforeNoun = false;
+        if (w.suffix.empty()) {
+            for (std::size_t j = i + 1; j < words.size() && j <= i + 3; ++j) {
+                const Word &n = words[j];
+                if (n.code == kNoun || n.code == kArt || (!n.known && n.code != kVerb)) {
+                    beforeNoun = true;
+                    break;
+                }
+                if (!(n.code == kAdj) || !n.suffix.empty())
+                    break;
+            }
+        }
+        // A possessive right after its noun: "casa mia".
+        const bool afterNoun = i > 0 && words[i - 1].code == kNoun && words[i - 1].suffix.empty() && w.reading.has("pos");
+        w.code = beforeNoun || afterNoun ? kAdj : kPron;
+        // "si arrabbiò moltissimo": quantity after a verb is an adverb.
+        const std::string &l = w.reading.lemma;
+        if (!beforeNoun && i > 0 && isVerb(words[i - 1]) && (l == "molto" || l == "poco" || l == "tanto" || l == "troppo")
+            && !w.lower.empty() && w.lower.back() == 'o')
+            w.code = kAdv;
+    }
+}
+
+bool isRelativeChe(const std::vector<Word> &words, std::size_t i)
+{
+    if (i == 0)
+        return false;
+    const Word &prev = words[i - 1];
+    return prev.code == kNoun && (prev.suffix.empty() || prev.suffix == ",");
+}
+
+void resolveChe(std::vector<Word> &words)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        Word &w = words[i];
+        if (w.lower != "che")
+            continue;
+        const Word *next = i + 1 < words.size() ? &words[i + 1] : nullptr;
+        const bool exclamative = (w.sentenceStart || (i > 0 && !words[i - 1].suffix.empty())) && next
+                                 && (next->code == kAdj || next->code == kNoun) && !next->determiner;
+        if (exclamative)
+            w.code = kAdj;
+        else
+            w.code = isRelativeChe(words, i) ? kPron : kConj;
+    }
+}
+
+bool sameSubject(const Word &clitic, const Reading &verb)
+{
+    const std::string &c = clitic.lower;
+    if (c == "si" || c == "se")
+        return true;
+    const int p = person(verb), n = number(verb);
+    if (p == 0)
+        return false;
+    if (c == "mi" || c == "me")
+        return p == 1 && n == 1;
+    if (c == "ti" || c == "te")
+        return p == 2 && n == 1;
+    if (c == "ci" || c == "ce")
+        return p == 1 && n == 2;
+    if (c == "vi" || c == "ve")
+        return p == 2 && n == 2;
+    return false;
+}
+
+// A pronoun written before a verb; "me", "te", "se" ... only before another
+// one ("se ne andò", "me lo disse").
+bool isProclitic(const Word &w, const Word &next)
+{
+    static const std::set<std::string, std::less<>> forms = {"mi", "ti", "si", "ci", "vi", "ne", "lo",
+                                                             "la", "li", "le", "gli", "c'"};
+    static const std::set<std::string, std::less<>> beforeAnother = {"me", "te", "se", "ce", "ve", "glie"};
+    if (!w.suffix.empty() || w.code == kArt || w.code == kAdv)
+        return false;
+    static const std::set<std::string, std::less<>> second = {"ne", "lo", "la", "li", "le"};
+    return forms.count(w.lower) > 0 || (beforeAnother.count(w.lower) > 0 && second.count(next.lower) > 0);
+}
+
+// Verb groups: auxiliaries with their participles, modals and phrasal verbs
+// with their infinitives, pronominal particles with their verb, and the
+// split of pronouns written onto a verb.
+void groupVerbs(std::vector<Word> &words)
+{
+    std::size_t i = 0;
+    while (i < words.size()) {
+        if (!isVerb(words[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t head = i;
+        std::size_t last = i;
+        std::string linking;
+        for (;;) {
+            Word &cur = words[last];
+            if (!cur.suffix.empty())
+                break;
+            std::size_t n = last + 1;
+            while (n < words.size() && words[n].enclitic)
+                ++n;
+            if (n >= words.size() || words[n - 1].enclitic)
+                break;  // a verb with pronouns written on it ends the group
+            Word &nx = words[n];
+            const bool auxToParticiple = isAux(cur) && (isParticiple(nx) || (!nx.known && has(nx, "pp")));
+            const bool modalToInfinitive = (has(cur, "vbmod") || isModal(cur.reading.lemma)) && isInfinitive(nx);
+            const bool phrasal = isPhrasalVerb(cur.reading.lemma) && n + 1 < words.size()
+                                 && isLinkingWord(nx.lower) && isInfinitive(words[n + 1]) && nx.suffix.empty();
+            if (auxToParticiple || modalToInfinitive) {
+                nx.joinPrevious = true;
+                last = n;
+            } else if (phrasal) {
+                nx.joinPrevious = words[n + 1].joinPrevious = true;
+                last = n + 1;
+            } else {
+                break;
+            }
+        }
+        // The person of the group: its finite verb, or the nearest one before.
+        Reading subject;
+        for (std::size_t k = head; k <= last; ++k)
+            if (isFinite(words[k])) {
+                subject = words[k].reading;
+                break;
+            }
+        if (subject.tags.empty())
+            for (std::size_t k = head; k-- > 0;)
+                if (isFinite(words[k])) {
+                    subject = words[k].reading;
+                    break;
+                }
+        // Particles before the verb: "si", "se ne", "ci siamo".
+        std::size_t p = head;
+        while (p > 0 && isProclitic(words[p - 1], words[p]) && !words[p - 1].joinPrevious)
+            --p;
+        // "ci"/"vi" of place: "ci andiamo", "vi andrò", "ci sono".
+        const Reading &verb = words[head].reading;
+        const bool ofPlace = isVerbOfPlace(verb.lemma) || (verb.lemma == "essere" && person(verb) == 3);
+        if (p + 1 == head && (words[p].lower == "ci" || words[p].lower == "c'" || words[p].lower == "vi") && ofPlace) {
+            words[p].code = kAdv;
+        } else if (p < head) {
+            const bool pronominal = sameSubject(words[p], subject)
+                                    || (words[p].lower == "se" && p + 1 < head && words[p + 1].lower == "ne");
+            if (pronominal) {
+                for (std::size_t k = p; k < head; ++k)
+                    words[k].code = kVerb;
+                for (std::size_t k = p + 1; k <= head; ++k)
+                    words[k].joinPrevious = true;
+            }
+        }
+        // Pronouns written onto the verb: kept with it when they are its own
+        // ("trattenermi", "scoraggiatevi"), otherwise units of their own.
+        std::size_t e = last + 1;
+        if (e < words.size() && words[e].enclitic) {
+            const bool pronominal = sameSubject(words[e], subject);
+            for (std::size_t k = e; k < words.size() && words[k].enclitic; ++k) {
+                if (pronominal) {
+                    words[k].joinPrevious = true;
+                } else {
+                    words[k - 1].text += '-';
+                    words[k].glued = false;
+                }
+                last = k;
+            }
+        }
+        i = last + 1;
+    }
+}
+
+// Exclamations that open a sentence ("Per Bacco!", "Povero me!", "Peccato!")
+// and two-word phrases of one part of speech ("insieme con").
+void joinPhrases(std::vector<Word> &words)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        Word &w = words[i];
+        if (!w.sentenceStart)
+            continue;
+        for (std::size_t len = 1; len <= 2 && i + len <= words.size(); ++len) {
+            const Word &end = words[i + len - 1];
+            if (end.suffix.find('!') == std::string::npos) {
+                if (!end.suffix.empty())
+                    break;
+                continue;
+            }
+            bool verb = false;
+            for (std::size_t k = i; k < i + len; ++k)
+                verb = verb || isVerb(words[k]);
+            if (verb)
+                break;
+            w.code = kExcl;
+            for (std::size_t k = i + 1; k < i + len; ++k)
+                words[k].joinPrevious = true;
+            break;
+        }
+    }
+    for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+        if (words[i].suffix.empty() && isPrepositionalPhrase(words[i].lower, words[i + 1].lower)) {
+            words[i].code = kPrep;
+            words[i + 1].joinPrevious = true;
+        }
+        // "così ... che": the correlative conjunction, with the hint the
+        // key writes.
+        if ((words[i].lower == "così" || words[i].lower == "talmente") && words[i].code == kAdv) {
+            for (std::size_t j = i + 1; j < words.size() && j <= i + 3; ++j)
+                if (words[j].lower == "che" && words[j].code == kConj) {
+                    words[i].code = kConj;
+                    words[i].suffix += " (...che )";
+                    break;
+                }
+        }
+    }
+}
+
+std::vector<ProposedUnit> emit(const std::vector<Word> &words)
+{
+    std::vector<ProposedUnit> units;
+    for (const Word &w : words) {
+        const std::string piece = w.prefix + w.text + w.suffix;
+        if (w.joinPrevious && !units.empty()) {
+            std::string &t = units.back().unit.text;
+            if (!w.glued && !t.empty() && t.back() != '\'')
+                t += ' ';
+            t += piece;
+            units.back().toCheck = units.back().toCheck || w.toCheck;
+            continue;
+        }
+        ProposedUnit u;
+        u.unit.text = piece;
+        u.unit.code = w.code;
+        u.unit.features = featuresOf(w.reading, w.code);
+        if (w.reading.has("num") || w.determiner)
+            u.unit.features.kind = ArticleKind::Unset;
+        u.toCheck = w.toCheck;
+        units.push_back(std::move(u));
+    }
+    return units;
+}
+
+}  // namespace
+
+std::vector<ProposedUnit> proposeUnits(const std::vector<Token> &tokens)
+{
+    std::vector<Word> words = buildWords(tokens);
+    classify(words);
+    repairReadings(words);
+    resolveDeterminers(words);
+    resolveChe(words);
+    groupVerbs(words);
+    joinPhrases(words);
+    return emit(words);
+}
+
+std::vector<Token> plainTokens(std::string_view text)
+{
+    std::vector<Token> tokens;
+    std::size_t i = 0;
+    auto isSpace = [](char c) { return c == ' '; };
+    auto isMark = [](unsigned char c) { return std::ispunct(c) && c != '\'' && c != '-'; };
+    while (i < text.size()) {
+        if (isSpace(text[i])) {
+            ++i;
+            continue;
+        }
+        Token t;
+        t.unknown = true;
+        if (isMark(static_cast<unsigned char>(text[i]))) {
+            t.surface = std::string(1, text[i++]);
+        } else {
+            std::size_t j = i;
+            while (j < text.size() && !isSpace(text[j]) && !isMark(static_cast<unsigned char>(text[j]))) {
+                if (text[j] == '\'') {  // an elided word ends at its apostrophe
+                    ++j;
+                    break;
+                }
+                ++j;
+            }
+            t.surface = std::string(text.substr(i, j - i));
+            i = j;
+        }
+        tokens.push_back(std::move(t));
+    }
+    return tokens;
+}
+
+std::string cleanSentence(std::string_view text)
+{
+    struct Swap {
+        std::string_view from, to;
+    };
+    static const std::array<Swap, 14> swaps = {{
+        {"\xE2\x80\x99", "'"},  // ’
+        {"\xE2\x80\x98", "'"},  // ‘
+        {"\xCA\xBC", "'"},      // ʼ
+        {"\xC2\xB4", "'"},      // ´
+        {"\xC2\xA0", " "},      // no-break space
+        {"\xE2\x80\xAF", " "},  // narrow no-break space
+        {"\xE2\x80\x89", " "},  // thin space
+        {"\xE2\x80\x83", " "},  // em space
+        {"\xE2\x80\x82", " "},  // en space
+        {"\xC2\xAD", ""},       // soft hyphen
+        {"\xE2\x80\x8B", ""},   // zero-width space
+        {"\xEF\xBB\xBF", ""},   // byte order mark
+        {"|", "/"},
+        {"=", "-"},
+    }};
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        bool swapped = false;
+        for (const Swap &s : swaps)
+            if (text.compare(i, s.from.size(), s.from) == 0) {
+                out += s.to;
+                i += s.from.size();
+                swapped = true;
+                break;
+            }
+        if (swapped)
+            continue;
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        out += (c < 0x20 || c == 0x7F) ? ' ' : char(c);
+        ++i;
+    }
+    // Single spaces, none at the ends.
+    std::string collapsed;
+    for (char c : out) {
+        if (c == ' ' && (collapsed.empty() || collapsed.back() == ' '))
+            continue;
+        collapsed += c;
+    }
+    while (!collapsed.empty() && collapsed.back() == ' ')
+        collapsed.pop_back();
+    return collapsed;
+}
+
+}  // namespace editor

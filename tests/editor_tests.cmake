@@ -1,0 +1,11 @@
+# Tests of the teachers' sentence editor (included from editor/editor.cmake).
+function(editor_test name)
+    add_executable(${name} ${CMAKE_SOURCE_DIR}/tests/${name}.cpp)
+    target_link_libraries(${name} PRIVATE ${ARGN} Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+editor_test(test_editor_analysis editor_core)
+editor_test(test_editor_document editor_core)
+editor_test(test_editor_window editor_gui)
