@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "utf8_text.h"
+#include "word_room.h"
 
 namespace engine::collection {
 
@@ -186,14 +187,15 @@ std::optional<Fault> readAnalysis(const std::vector<Piece> &ws, Unit &unit)
     return std::nullopt;
 }
 
-std::optional<std::string> textProblem(std::string_view text)
+// `position` is the unit's place in the sentence, 1..22: its row of the word
+// column, narrower further down.
+std::optional<std::string> textProblem(std::string_view text, int position)
 {
     if (text.empty())
         return "manca il testo prima di «=»";
-    const std::size_t length = utf8::length(text);
-    if (length > kMaxTextLength)
-        return quoted(text) + " è troppo lungo: " + std::to_string(length) + " caratteri, al massimo "
-               + std::to_string(kMaxTextLength);
+    if (!fitsWordRow(text, position))
+        return quoted(text) + " è troppo lungo per stare al posto " + std::to_string(position)
+               + " della colonna delle parole: accorcialo o dividilo in due parti";
     return std::nullopt;
 }
 
@@ -272,7 +274,7 @@ Line parseLine(std::string_view raw, int lineNumber)
                            "«=» compare due volte: il testo non può contenere «=» o «|»");
         Unit unit;
         const std::string_view text = trim(sides[0].text);
-        if (const std::optional<std::string> problem = textProblem(text))
+        if (const std::optional<std::string> problem = textProblem(text, int(line.units.size()) + 1))
             return invalid(raw, lineNumber,
                            text.empty() ? sides[1].offset - 1 : unitStart, *problem);
         unit.text = std::string(text);
@@ -344,7 +346,7 @@ std::vector<Message> checkUnits(const std::vector<Unit> &units)
             out.push_back({0, 0, where + "il testo comincia o finisce con spazi"});
         else if (u.text.find_first_of("|=") != std::string::npos)
             out.push_back({0, 0, where + "il testo non può contenere «|» o «=»"});
-        else if (const std::optional<std::string> p = textProblem(u.text))
+        else if (const std::optional<std::string> p = textProblem(u.text, int(std::min<std::size_t>(i + 1, kMaxUnits))))
             out.push_back({0, 0, where + *p});
         if (u.code < 1 || u.code > 9)
             out.push_back({0, 0, where + "manca la parte del discorso"});

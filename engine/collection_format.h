@@ -23,14 +23,11 @@ namespace engine::collection {
 
 inline constexpr int kMaxUnits = 22;  // the exercise window's word rows
 
-// The longest unit text, in characters. The narrowest word row (the 22nd)
-// leaves about 264 pixels before the answer buttons at 1024x768, where its
-// bold 14.25-point Arial grows to about 18 points: 13.3 pixels for each of the
-// widest common letters (a, e, o, digits), so 20 of them still fit. Texts of
-// narrower letters fit longer; m, w and capitals are rare enough to allow.
-inline constexpr std::size_t kMaxTextLength = 20;
-// A line longer than this is left out unread: 22 units of 20 characters with
-// the longest spelled-out analysis stay well under it.
+// A unit's text must fit its row of the exercise window's word column at
+// 1024x768 (engine/word_room.h): about 22 letters in the last rows, about 30
+// in the first.
+// A line longer than this is left out unread: 22 units of the longest texts
+// that fit, with the longest spelled-out analysis, stay well under it.
 inline constexpr std::size_t kMaxLineBytes = 4096;
 // Lines read from one file; the rest of a longer file is left out.
 inline constexpr int kMaxLines = 100000;

@@ -68,4 +68,24 @@ std::size_t length(std::string_view s)
     return n;
 }
 
+std::u32string codePoints(std::string_view s)
+{
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = sequenceAt(s, i);
+        if (n == 0) {
+            out += U'\uFFFD';
+            ++i;
+            continue;
+        }
+        static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+        char32_t c = static_cast<unsigned char>(s[i]) & kLeadMask[n];
+        for (std::size_t k = 1; k < n; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        out += c;
+        i += n;
+    }
+    return out;
+}
+
 }  // namespace engine::utf8

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace engine::utf8 {
@@ -18,5 +19,9 @@ std::optional<std::size_t> firstControl(std::string_view s);
 
 // Characters (code points) of a well-formed text.
 std::size_t length(std::string_view s);
+
+// The code points of a text; a byte that starts no well-formed sequence
+// gives U+FFFD.
+std::u32string codePoints(std::string_view s);
 
 }  // namespace engine::utf8

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "engine/collection_format.h"
+#include "engine/sentence_source.h"
+#include "engine/word_room.h"
 
 namespace c = engine::collection;
 using engine::ArticleKind;
@@ -47,6 +49,9 @@ private slots:
     void writerIsCanonicalAndReadsBack();
     void checkUnitsFindsWhatCannotBeDrilled();
     void describeNamesFileLineAndColumn();
+    void builtInUnitsFitTheirRows();
+    void roomShrinksDownTheColumn_data();
+    void roomShrinksDownTheColumn();
 };
 
 void TestCollectionFormat::validLines_data()
@@ -144,8 +149,9 @@ void TestCollectionFormat::badLines_data()
                                                 << std::string("«singolare» ripete il numero");
 
     // Limits: columns count characters, not bytes.
-    QTest::newRow("text too long") << std::string("è = verbo | abcdefghijklmnopqrstu = nome") << 13
-                                   << std::string("«abcdefghijklmnopqrstu» è troppo lungo: 21 caratteri, al massimo 20");
+    QTest::newRow("text too long") << std::string("è = verbo | si sarebbe potuto incontrare volentieri = verbo") << 13
+                                   << std::string("«si sarebbe potuto incontrare volentieri» è troppo lungo per stare al "
+                                                  "posto 2 della colonna delle parole: accorcialo o dividilo in due parti");
     std::string twentyThree;
     for (int i = 0; i < c::kMaxUnits + 1; ++i)
         twentyThree += (i ? "|" : "") + std::string("x=2");
@@ -257,7 +263,7 @@ void TestCollectionFormat::checkUnitsFindsWhatCannotBeDrilled()
         unit("a|b", 2),
         unit(" a", 2),
         unit("", 3),
-        unit("abcdefghijklmnopqrstu", 2),
+        unit("si sarebbe potuto incontrare volentieri", 5),
         unit("corre", 5, Features{ArticleKind::Unset, Gender::Maschile, Number::Unset}),
         unit("x", 0),
         unit("perch\xE8", 8),
@@ -270,7 +276,8 @@ void TestCollectionFormat::checkUnitsFindsWhatCannotBeDrilled()
                         "parte 1: il testo non può contenere «|» o «=»",
                         "parte 2: il testo comincia o finisce con spazi",
                         "parte 3: manca il testo prima di «=»",
-                        "parte 4: «abcdefghijklmnopqrstu» è troppo lungo: 21 caratteri, al massimo 20",
+                        "parte 4: «si sarebbe potuto incontrare volentieri» è troppo lungo per stare al posto 4 "
+                        "della colonna delle parole: accorcialo o dividilo in due parti",
                         "parte 5: le caratteristiche non si addicono a verbo",
                         "parte 6: manca la parte del discorso",
                         "parte 7: il testo contiene caratteri non ammessi",
@@ -287,6 +294,38 @@ void TestCollectionFormat::describeNamesFileLineAndColumn()
     QCOMPARE(c::describe("frasi.txt", {3, 0, "x"}), std::string("frasi.txt, riga 3: x"));
     QCOMPARE(c::describe("frasi.txt", {0, 0, "il file non contiene frasi"}),
              std::string("frasi.txt: il file non contiene frasi"));
+}
+
+// The width rule must accept the program's own answer key: every built-in
+// unit, trimmed as a collection would hold it, at its own row.
+void TestCollectionFormat::builtInUnitsFitTheirRows()
+{
+    for (const engine::SentenceSource &s : engine::sentenceSources())
+        for (int p = 1; p <= s.count; ++p) {
+            std::string text = s.cells[std::size_t(p - 1)].text;
+            text.erase(0, text.find_first_not_of(' '));
+            text.erase(text.find_last_not_of(' ') + 1);
+            QVERIFY2(engine::fitsWordRow(text, p), (std::to_string(s.index) + "." + std::to_string(p) + " " + text).c_str());
+        }
+}
+
+// The column drifts right, so a text can fit the first row and not the last.
+void TestCollectionFormat::roomShrinksDownTheColumn_data()
+{
+    QTest::addColumn<std::string>("text");
+    QTest::addColumn<int>("lastRowItFits");
+    QTest::newRow("compound verb, fits everywhere") << std::string("si è potuto incontrare") << 22;
+    QTest::newRow("long phrase") << std::string("avrebbero dovuto incontrarsi") << 8;
+    QTest::newRow("wide capitals") << std::string("MMMMMMMMMMMMMMMMMM") << 4;
+    QTest::newRow("emoji counted wider than an em") << std::string("😀😀😀😀😀😀😀😀😀😀😀😀😀😀") << 0;
+}
+
+void TestCollectionFormat::roomShrinksDownTheColumn()
+{
+    QFETCH(std::string, text);
+    QFETCH(int, lastRowItFits);
+    for (int row = 1; row <= 22; ++row)
+        QCOMPARE(engine::fitsWordRow(text, row), row <= lastRowItFits);
 }
 
 QTEST_GUILESS_MAIN(TestCollectionFormat)

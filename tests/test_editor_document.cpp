@@ -111,11 +111,11 @@ private slots:
         // A sentence the drill could not show (a unit too long) is saved as the
         // teacher made it, listed as invalid with the reason, and still editable.
         CollectionDocument doc;
-        const int at = doc.insertSentence(-1, units({{"Ciao", 9}, {"precipitevolissimevolmente", 6}}));
+        const int at = doc.insertSentence(-1, units({{"Ciao", 9}, {"lentamente e precipitevolissimevolmente", 6}}));
         QCOMPARE(doc.entry(at).kind, CollectionDocument::Line::Kind::Invalid);
         QVERIFY(doc.entry(at).problem.text.find("troppo lung") != std::string::npos);
         QCOMPARE(doc.entry(at).units.size(), std::size_t(2));
-        QCOMPARE(doc.serialise(), QByteArray("Ciao = escl | precipitevolissimevolmente = avv\n"));
+        QCOMPARE(doc.serialise(), QByteArray("Ciao = escl | lentamente e precipitevolissimevolmente = avv\n"));
         doc.setUnits(at, units({{"Ciao!", 9}}));
         QCOMPARE(doc.entry(at).kind, CollectionDocument::Line::Kind::Sentence);
     }
