@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
@@ -101,7 +102,7 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     fileLabel->setBuddy(files_);
     leftLayout->addWidget(fileLabel);
     leftLayout->addWidget(files_);
-    onlyThese_ = new QCheckBox(QStringLiteral("Solo queste frasi (senza le 33 frasi del programma)"), left);
+    onlyThese_ = new QCheckBox(QStringLiteral("Solo queste frasi\n(senza le 33 frasi del programma)"), left);
     leftLayout->addWidget(onlyThese_);
     auto *listLabel = new QLabel(QStringLiteral("&Elenco delle frasi:"), left);
     list_ = new QListWidget(left);
@@ -123,8 +124,10 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     textRow->addWidget(analyse);
     mid->addWidget(textLabel);
     mid->addLayout(textRow);
-    mid->addWidget(new QLabel(QStringLiteral("Parti (clic o tasti 1..9 per la parte del discorso; ? = da controllare):"),
-                              middle));
+    auto *partsLabel =
+        new QLabel(QStringLiteral("Parti (clic o tasti 1..9 per la parte del discorso; ? = da controllare):"), middle);
+    partsLabel->setWordWrap(true);
+    mid->addWidget(partsLabel);
     row_ = new UnitRow(middle);
     auto *scroll = new QScrollArea(middle);
     scroll->setWidget(row_);
@@ -160,8 +163,14 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->addWidget(new QLabel(QStringLiteral("Come la vedrà l'alunno:"), right));
     preview_ = new WordColumnPreview(right);
-    rightLayout->addWidget(preview_);
-    rightLayout->addStretch(1);
+    // On a small screen the preview scrolls rather than push the window
+    // past the screen's edge.
+    auto *previewScroll = new QScrollArea(right);
+    previewScroll->setWidget(preview_);
+    previewScroll->setFrameShape(QFrame::NoFrame);
+    previewScroll->setMinimumWidth(160);
+    previewScroll->setMaximumSize(preview_->size() + QSize(previewScroll->frameWidth() * 2, previewScroll->frameWidth() * 2));
+    rightLayout->addWidget(previewScroll, 1);
 
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
@@ -191,7 +200,9 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
 
     buildActions();
     prepareFolder();
-    resize(1200, 680);
+    // As large as it was designed, but never past the screen.
+    const QSize wanted(1200, 680);
+    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
 }
 
 void EditorWindow::buildActions()
