@@ -13,7 +13,7 @@ namespace {
 // the window up to the answer column and the status bar.
 const layout::WindowSpec &wordColumnLayout()
 {
-    static const layout::WindowSpec spec = [] {
+    static const layout::WindowSpec column = [] {
         const layout::WindowSpec &full = layout::exerciseLayout();
         layout::WindowSpec s{full.name, full.title, 5000, 8100, full.background, 0, 0, {}};
         for (const auto &c : full.controls)
@@ -21,7 +21,7 @@ const layout::WindowSpec &wordColumnLayout()
                 s.controls.push_back(c);
         return s;
     }();
-    return spec;
+    return column;
 }
 
 }  // namespace
