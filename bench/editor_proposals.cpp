@@ -39,14 +39,7 @@ std::string letters(std::string text)
     return out;
 }
 
-std::string trimmed(std::string s)
-{
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    while (!s.empty() && s.front() == ' ')
-        s.erase(0, 1);
-    return s;
-}
+std::string trimmed(std::string_view s) { return std::string(engine::collection::trim(s)); }
 
 // The plain sentence a teacher would type: units joined by spaces, a verb
 // split before its pronoun joined again, an elision joined to its word.

@@ -19,15 +19,6 @@ std::string sameKey(const std::vector<Unit> &units)
     return key;
 }
 
-std::string trimmed(const char *text)
-{
-    std::string_view s(text);
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return std::string(s);
-}
 
 std::string where(const Origin &o)
 {
@@ -49,7 +40,7 @@ public:
         for (const SentenceSource &s : sentenceSources()) {
             std::vector<Unit> units;
             for (int p = 0; p < s.count; ++p)
-                units.push_back({trimmed(s.cells[p].text), s.cells[p].code, {}});
+                units.push_back({std::string(trim(s.cells[p].text)), s.cells[p].code, {}});
             seen_.emplace(sameKey(units), Origin{});
             out_.origins.push_back({});
         }

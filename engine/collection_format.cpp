@@ -10,6 +10,19 @@
 namespace engine::collection {
 
 namespace {
+bool isSpace(char c) { return c == ' ' || c == '\t'; }
+}  // namespace
+
+std::string_view trim(std::string_view text)
+{
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+namespace {
 
 // --- words of the analysis ----------------------------------------------------
 
@@ -75,17 +88,6 @@ std::optional<FeatureWord> featureWord(std::string_view token)
         if (f.spelling == w)
             return f;
     return std::nullopt;
-}
-
-bool isSpace(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && isSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
 }
 
 std::string quoted(std::string_view s) { return "«" + std::string(s) + "»"; }

@@ -67,6 +67,10 @@ struct File {
 };
 File parseFile(std::string_view bytes);
 
+// A unit's text as a collection holds it: without the spaces and tabs
+// around it.
+std::string_view trim(std::string_view text);
+
 // Live check of a sentence being edited: empty when it can be drilled.
 std::vector<Message> checkUnits(const std::vector<Unit> &units);
 

@@ -302,9 +302,7 @@ void TestCollectionFormat::builtInUnitsFitTheirRows()
 {
     for (const engine::SentenceSource &s : engine::sentenceSources())
         for (int p = 1; p <= s.count; ++p) {
-            std::string text = s.cells[std::size_t(p - 1)].text;
-            text.erase(0, text.find_first_not_of(' '));
-            text.erase(text.find_last_not_of(' ') + 1);
+            const std::string text(c::trim(s.cells[std::size_t(p - 1)].text));
             QVERIFY2(engine::fitsWordRow(text, p), (std::to_string(s.index) + "." + std::to_string(p) + " " + text).c_str());
         }
 }
