@@ -58,12 +58,11 @@ constexpr double kWidthScale = 1024.0 / 825.0;
 constexpr double kFontPixels = 25.0;
 constexpr double kMarginPixels = 2.0;
 
-const layout::ControlSpec &control(const char *name)
+const layout::ControlSpec &control(const std::string &name)
 {
-    for (const layout::ControlSpec &c : layout::exerciseLayout().controls)
-        if (std::string_view(c.name) == name)
-            return c;
-    throw std::logic_error(std::string("no control ") + name + " in the exercise window's layout");
+    if (const layout::ControlSpec *c = layout::findControl(layout::exerciseLayout(), name))
+        return *c;
+    throw std::logic_error("no control " + name + " in the exercise window's layout");
 }
 
 }  // namespace
@@ -84,7 +83,7 @@ int roomUnits(int position)
         for (int k = 1; k <= 22; ++k) {
             const std::string name = "Lbmostra(" + std::to_string(k) + ")";
             const double pixels =
-                (buttons - control(name.c_str()).left) * kWidthScale / layout::kTwipsPerPixel - kMarginPixels;
+                (buttons - control(name).left) * kWidthScale / layout::kTwipsPerPixel - kMarginPixels;
             r[k] = static_cast<int>(std::floor(pixels / kFontPixels * kUnitsPerEm));
         }
         return r;

@@ -4,6 +4,7 @@
 // 96 dpi), colours are 0xRRGGBB, fonts are face + points + weight.
 // LayoutBuilder turns a WindowSpec into widgets; nothing here needs Qt.
 
+#include <string_view>
 #include <vector>
 
 namespace layout {
@@ -56,5 +57,14 @@ const WindowSpec &errorReportLayout();  // FRM_ERRORI
 const WindowSpec &splashLayout();       // Iniziale
 
 inline constexpr int kTwipsPerPixel = 15;
+
+// The row of a control by its name ("Com(3)"), or nullptr.
+inline const ControlSpec *findControl(const WindowSpec &window, std::string_view name)
+{
+    for (const ControlSpec &c : window.controls)
+        if (name == c.name)
+            return &c;
+    return nullptr;
+}
 
 }  // namespace layout
