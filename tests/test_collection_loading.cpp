@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include "file_bytes.h"
+
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,14 +52,6 @@ QStringList qt(const std::vector<std::string> &v)
     for (const std::string &s : v)
         out << QString::fromStdString(s);
     return out;
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 }  // namespace
@@ -197,11 +191,11 @@ void TestCollectionLoading::foldersInOrderAndWhatIsLeftOut()
     const QString sub = "/analisi-grammaticale/frasi/";
     qputenv("XDG_DATA_HOME", user.toUtf8());
     qputenv("XDG_DATA_DIRS", (school + ":" + more + ":" + tmp.filePath("missing")).toUtf8());
-    write(user + sub + "a.txt", "mio = agg | libro = nome\n");
-    write(school + sub + "b.txt", "la = art | classe = nome\n");
-    write(school + sub + "a.txt", "il = art | banco = nome\n");
-    write(school + sub + "note.md", "non una raccolta = nome\n");
-    write(more + sub + "c.TXT", "una = art | penna = nome\n");
+    writeBytes(user + sub + "a.txt", "mio = agg | libro = nome\n");
+    writeBytes(school + sub + "b.txt", "la = art | classe = nome\n");
+    writeBytes(school + sub + "a.txt", "il = art | banco = nome\n");
+    writeBytes(school + sub + "note.md", "non una raccolta = nome\n");
+    writeBytes(more + sub + "c.TXT", "una = art | penna = nome\n");
     QDir().mkpath(school + sub + "cartella.txt");
     QVERIFY(QFile::link(school + sub + "giro.txt", school + sub + "giro.txt"));  // a link to itself
     {
@@ -209,9 +203,9 @@ void TestCollectionLoading::foldersInOrderAndWhatIsLeftOut()
         QVERIFY(big.open(QIODevice::WriteOnly));
         QVERIFY(big.resize(100 * 1024 * 1024));  // sparse: 100 MB in no time
     }
-    write(more + sub + "binario.txt", QByteArray("a = nome\0\xFF", 10));
+    writeBytes(more + sub + "binario.txt", QByteArray("a = nome\0\xFF", 10));
     QCOMPARE(mkfifo(QFile::encodeName(more + sub + "tubo.txt").constData(), 0644), 0);  // reading it would block
-    write(more + sub + ".nascosto.txt", "x = nome\n");  // hidden: an editor's spare copy
+    writeBytes(more + sub + ".nascosto.txt", "x = nome\n");  // hidden: an editor's spare copy
 
     const c::Sources read = platform::readCollections();
     QStringList names;
@@ -239,7 +233,7 @@ void TestCollectionLoading::unreadableFileIsLeftOut()
         QSKIP("run as root: a file without read permission is readable all the same");
     QTemporaryDir tmp;
     const QString path = tmp.filePath("chiuso.txt");
-    write(path, "x = nome\n");
+    writeBytes(path, "x = nome\n");
     QFile::setPermissions(path, QFileDevice::Permissions{});
     const c::Sources read = platform::readCollectionFiles({path, tmp.filePath("assente.txt")});
     QVERIFY(read.files.empty());

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "file_bytes.h"
+
 #include "editor/collection_document.h"
 #include "editor/unit_editing.h"
 
@@ -14,19 +16,6 @@ using namespace editor;
 using engine::collection::Unit;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 std::vector<Unit> units(std::initializer_list<std::pair<const char *, int>> list)
 {
@@ -63,7 +52,7 @@ private slots:
     void untouchedFileIsWrittenBackExactly()
     {
         const QString path = file("mixed.txt");
-        writeAll(path, kMixed);
+        writeBytes(path, kMixed);
         CollectionDocument doc;
         QVERIFY2(doc.load(path), qPrintable(doc.error()));
         QCOMPARE(doc.entryCount(), 3);  // two sentences and the unreadable line
@@ -71,13 +60,13 @@ private slots:
         QVERIFY(!doc.entry(1).problem.text.empty());
         QCOMPARE(doc.lineNumber(1), 5);
         QCOMPARE(doc.save(), CollectionDocument::SaveResult::Saved);
-        QCOMPARE(readAll(path), kMixed);
+        QCOMPARE(readBytes(path), kMixed);
     }
 
     void lastLineWithoutLineEndStaysSo()
     {
         const QString path = file("noeol.txt");
-        writeAll(path, "# nota\nPiove. = verbo");
+        writeBytes(path, "# nota\nPiove. = verbo");
         CollectionDocument doc;
         QVERIFY(doc.load(path));
         doc.insertSentence(-1, units({{"Nevica.", 5}}));
@@ -87,7 +76,7 @@ private slots:
     void editsTouchOnlyTheirLine()
     {
         const QString path = file("edit.txt");
-        writeAll(path, kMixed);
+        writeBytes(path, kMixed);
         CollectionDocument doc;
         QVERIFY(doc.load(path));
         doc.setUnits(2, units({{"Nevica.", 5}}));
@@ -102,7 +91,7 @@ private slots:
                                     "Nevica. = verbo\r\n"
                                     "Il = articolo | gatto = nomee\r\n"
                                     "Ciao! = escl\r\n";
-        QCOMPARE(readAll(path), expected);
+        QCOMPARE(readBytes(path), expected);
         QVERIFY(!doc.modified());
     }
 
@@ -123,7 +112,7 @@ private slots:
     void insertAndRemoveAroundComments()
     {
         const QString path = file("around.txt");
-        writeAll(path, "A. = nome\n# nota\nB. = nome\n");
+        writeBytes(path, "A. = nome\n# nota\nB. = nome\n");
         CollectionDocument doc;
         QVERIFY(doc.load(path));
         QCOMPARE(doc.insertSentence(0, units({{"C.", 2}})), 1);
@@ -138,7 +127,7 @@ private slots:
     void onlyTheseLineComesAndGoes()
     {
         const QString path = file("only.txt");
-        writeAll(path, "# intestazione\nPiove. = verbo\n");
+        writeBytes(path, "# intestazione\nPiove. = verbo\n");
         CollectionDocument doc;
         QVERIFY(doc.load(path));
         QVERIFY(!doc.onlyThese());
@@ -152,7 +141,7 @@ private slots:
     void secondEditorIsNotOverwritten()
     {
         const QString path = file("shared.txt");
-        writeAll(path, "Piove. = verbo\n");
+        writeBytes(path, "Piove. = verbo\n");
         CollectionDocument first, second;
         QVERIFY(first.load(path));
         QVERIFY(second.load(path));
@@ -162,10 +151,10 @@ private slots:
         QVERIFY(second.changedOnDisk());
         QCOMPARE(second.save(), CollectionDocument::SaveResult::ChangedOnDisk);
         QVERIFY(second.error().contains(QStringLiteral("modificato")));
-        QCOMPARE(readAll(path), QByteArray("Piove. = verbo\nNevica. = verbo\n"));  // first one's work intact
+        QCOMPARE(readBytes(path), QByteArray("Piove. = verbo\nNevica. = verbo\n"));  // first one's work intact
         // Only when the teacher says so.
         QCOMPARE(second.save(QString(), true), CollectionDocument::SaveResult::Saved);
-        QCOMPARE(readAll(path), QByteArray("Piove. = verbo\nGrandina. = verbo\n"));
+        QCOMPARE(readBytes(path), QByteArray("Piove. = verbo\nGrandina. = verbo\n"));
         // A file deleted meanwhile counts as changed too.
         QVERIFY(QFile::remove(path));
         QVERIFY(second.changedOnDisk());
@@ -176,7 +165,7 @@ private slots:
         const QString sub = file("readonly");
         QVERIFY(QDir().mkpath(sub));
         const QString path = sub + QStringLiteral("/frasi.txt");
-        writeAll(path, "Piove. = verbo\n");
+        writeBytes(path, "Piove. = verbo\n");
         CollectionDocument doc;
         QVERIFY(doc.load(path));
         doc.insertSentence(-1, units({{"Nevica.", 5}}));
@@ -188,7 +177,7 @@ private slots:
         QVERIFY(doc.error().startsWith(QStringLiteral("Impossibile salvare")));
         QVERIFY(doc.modified());
         QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(readAll(path), QByteArray("Piove. = verbo\n"));
+        QCOMPARE(readBytes(path), QByteArray("Piove. = verbo\n"));
     }
 
     void saveIntoMissingFolderFails()
@@ -214,7 +203,7 @@ private slots:
         const QString path = file("bad.txt");
         QFile::remove(path);
         if (!bytes.isEmpty())
-            writeAll(path, bytes);
+            writeBytes(path, bytes);
         CollectionDocument doc;
         QVERIFY(!doc.load(path));
         QVERIFY2(doc.error().contains(said), qPrintable(doc.error()));

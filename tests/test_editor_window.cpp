@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "file_bytes.h"
+
 #include "editor/editor_window.h"
 #include "editor/unit_row.h"
 #include "layouts/design_widgets.h"
@@ -18,19 +20,6 @@
 using namespace editor;
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
-}
 
 // Presses the button `answer` of the next modal question, noting its text.
 void answerNextQuestion(const QString &answer, QString *text)
@@ -142,7 +131,7 @@ private slots:
         const QString folder = home_.filePath(QStringLiteral("d"));
         QDir().mkpath(folder);
         const QByteArray bytes = "# classe 2B\nPiove. = verbo\nIl = art | gatto = nomee\n";
-        writeFile(folder + QStringLiteral("/Le mie frasi.txt"), bytes);
+        writeBytes(folder + QStringLiteral("/Le mie frasi.txt"), bytes);
         auto w = window(folder);
         auto *list = w->findChild<QListWidget *>();
         QCOMPARE(list->count(), 2);
@@ -157,7 +146,7 @@ private slots:
         QVERIFY(w->document().onlyThese());
         only->setChecked(false);
         QVERIFY(w->save());
-        QCOMPARE(readFile(folder + QStringLiteral("/Le mie frasi.txt")), bytes);
+        QCOMPARE(readBytes(folder + QStringLiteral("/Le mie frasi.txt")), bytes);
     }
 
     void changedFileIsNotOverwrittenWithoutAsking()
@@ -165,18 +154,18 @@ private slots:
         const QString folder = home_.filePath(QStringLiteral("e"));
         QDir().mkpath(folder);
         const QString path = folder + QStringLiteral("/Le mie frasi.txt");
-        writeFile(path, "Piove. = verbo\n");
+        writeBytes(path, "Piove. = verbo\n");
         auto w = window(folder);
         w->analyseText(QStringLiteral("Nevica."));
-        writeFile(path, "Grandina. = verbo\n");  // another editor saved meanwhile
+        writeBytes(path, "Grandina. = verbo\n");  // another editor saved meanwhile
         QString asked;
         answerNextQuestion(QStringLiteral("Annulla"), &asked);
         QVERIFY(!w->save());
         QVERIFY2(asked.contains(QStringLiteral("modificato")), qPrintable(asked));
-        QCOMPARE(readFile(path), QByteArray("Grandina. = verbo\n"));
+        QCOMPARE(readBytes(path), QByteArray("Grandina. = verbo\n"));
         answerNextQuestion(QStringLiteral("Sovrascrivi"), &asked);
         QVERIFY(w->save());
-        QVERIFY(readFile(path).startsWith("Nevica. = "));  // the selected sentence, edited
+        QVERIFY(readBytes(path).startsWith("Nevica. = "));  // the selected sentence, edited
     }
 
     void closingAsksAboutUnsavedChanges()
@@ -190,7 +179,7 @@ private slots:
         QVERIFY(asked.contains(QStringLiteral("non salvate")));
         answerNextQuestion(QStringLiteral("Non salvare"), &asked);
         QVERIFY(w->close());
-        QCOMPARE(readFile(home_.filePath(QStringLiteral("f/Le mie frasi.txt"))).count('\n'), 1);  // header only
+        QCOMPARE(readBytes(home_.filePath(QStringLiteral("f/Le mie frasi.txt"))).count('\n'), 1);  // header only
     }
 
     void filesThatCannotBeOpenedAreSaid_data()
@@ -207,7 +196,7 @@ private slots:
         QFETCH(QString, said);
         const QString folder = home_.filePath(QStringLiteral("g"));
         QDir().mkpath(folder + QStringLiteral("/cartella.txt"));
-        writeFile(folder + QStringLiteral("/binario.txt"), QByteArray("a = nome\n\0\0", 12));
+        writeBytes(folder + QStringLiteral("/binario.txt"), QByteArray("a = nome\n\0\0", 12));
         auto w = window(folder);
         const QString before = w->document().path();
         QVERIFY(!w->openFile(folder + QLatin1Char('/') + name));
