@@ -99,6 +99,15 @@ bool Analyser::start()
     return true;
 }
 
+bool Analyser::revive()
+{
+    stop();
+    gaveUp_ = false;
+    restarts_ = 0;
+    status_.clear();
+    return start();
+}
+
 bool Analyser::failAndMaybeRestart(const QString &problem)
 {
     stop();

@@ -41,6 +41,9 @@ public:
 
     // Starts the pipeline (also done by the first analyse()).
     bool start();
+    // Forgets earlier failures and starts the pipeline afresh: the teacher's
+    // "Riavvia l'analizzatore", and the editor's own later retry.
+    bool revive();
     // The tokens of one sentence, or nothing when the analyser is not usable.
     // The last token has no surface: it carries the blank after the last word.
     std::optional<std::vector<Token>> analyse(const QString &sentence);

@@ -9,6 +9,8 @@ add_library(editor_core STATIC
     ${EDITOR_DIR}/word_lexicon.cpp
     ${EDITOR_DIR}/unit_rules.cpp
     ${EDITOR_DIR}/sentence_proposer.cpp
+    ${EDITOR_DIR}/proposal_service.cpp
+    ${EDITOR_DIR}/check_marks.cpp
     ${EDITOR_DIR}/propose_command.cpp
     ${EDITOR_DIR}/unit_editing.cpp
     ${EDITOR_DIR}/collection_document.cpp

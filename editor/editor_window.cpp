@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -24,6 +25,8 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
+#include <utility>
 #include <QVBoxLayout>
 
 #include "part_of_speech_style.h"
@@ -75,6 +78,12 @@ QString wordsOfRawLine(const QString &raw)
     return words.join(QLatin1Char(' '));
 }
 
+// "1 parte", "3 parti".
+QString partsCount(std::size_t n)
+{
+    return n == 1 ? QStringLiteral("1 parte") : QStringLiteral("%1 parti").arg(n);
+}
+
 QString messagesText(const std::vector<collection::Message> &messages)
 {
     QStringList out;
@@ -87,7 +96,7 @@ QString messagesText(const std::vector<collection::Message> &messages)
 
 EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> proposer, QString analyserNote,
                            QWidget *parent)
-    : QMainWindow(parent), folder_(std::move(folder)), proposer_(std::move(proposer))
+    : QMainWindow(parent), folder_(std::move(folder)), service_(std::make_unique<ProposalService>(std::move(proposer)))
 {
     auto *central = new QWidget(this);
     auto *outer = new QHBoxLayout(central);
@@ -179,23 +188,41 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     analyserState_ = new QLabel(analyserNote.isEmpty() ? QStringLiteral("Analizzatore pronto.") : analyserNote, this);
     analyserState_->setWordWrap(true);
     statusBar()->addPermanentWidget(analyserState_, 1);
+    // Shown when an analysis takes long enough to be noticed.
+    working_ = new QWidget(this);
+    auto *workingLayout = new QHBoxLayout(working_);
+    workingLayout->setContentsMargins(0, 0, 0, 0);
+    workingLayout->addWidget(new QLabel(QStringLiteral("Analisi in corso…"), working_));
+    auto *bar = new QProgressBar(working_);
+    bar->setRange(0, 0);  // no end known: a moving bar
+    bar->setMaximumWidth(120);
+    bar->setAccessibleName(QStringLiteral("Analisi in corso"));
+    workingLayout->addWidget(bar);
+    statusBar()->addWidget(working_);
+    working_->hide();
+    workingDelay_ = new QTimer(this);
+    workingDelay_->setSingleShot(true);
+    workingDelay_->setInterval(250);
+    connect(workingDelay_, &QTimer::timeout, working_, &QWidget::show);
+    connect(service_.get(), &ProposalService::busyChanged, this, &EditorWindow::setBusy);
+    connect(service_.get(), &ProposalService::done, this, &EditorWindow::deliver);
+    connect(service_.get(), &ProposalService::stateChanged, analyserState_, &QLabel::setText);
 
     connect(analyse, &QPushButton::clicked, this, [this] { analyseText(text_->text()); });
     connect(text_, &QLineEdit::returnPressed, this, [this] { analyseText(text_->text()); });
     connect(join, &QPushButton::clicked, this, &EditorWindow::joinSelected);
     connect(split, &QPushButton::clicked, this, &EditorWindow::splitSelected);
     connect(row_, &UnitRow::codeChosen, this, &EditorWindow::setCode);
-    connect(list_, &QListWidget::currentRowChanged, this, &EditorWindow::showEntry);
+    connect(list_, &QListWidget::currentRowChanged, this, &EditorWindow::chooseEntry);
     connect(onlyThese_, &QCheckBox::toggled, this, [this](bool on) {
         doc_.setOnlyThese(on);
         refreshList(current_);
     });
     connect(files_, &QComboBox::activated, this, [this](int i) {
         const QString path = files_->itemData(i).toString();
-        if (path != doc_.path() && askToSave())
+        refreshFileList();  // shows the open one until the other is open
+        if (path != doc_.path() && settleText([] {}) && askToSave())
             openFile(path);
-        else
-            refreshFileList();
     });
 
     buildActions();
@@ -203,6 +230,7 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     // As large as it was designed, but never past the screen.
     const QSize wanted(1200, 680);
     resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
+    text_->setFocus();  // typing works at once
 }
 
 void EditorWindow::buildActions()
@@ -221,7 +249,7 @@ void EditorWindow::buildActions()
          [this] {
              const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri una raccolta di frasi"),
                                                                folder_, QStringLiteral("Frasi (*.txt)"));
-             if (!path.isEmpty() && askToSave())
+             if (!path.isEmpty() && settleText([] {}) && askToSave())
                  openFile(path);
          }},
         {file, QStringLiteral("&Salva"), QKeySequence::Save, [this] { save(); }},
@@ -242,6 +270,8 @@ void EditorWindow::buildActions()
          [this] { list_->setFocus(); }},
         {sentence, QStringLiteral("Vai al &testo"), QKeySequence(QStringLiteral("Ctrl+E")),
          [this] { text_->setFocus(); }},
+        {sentence, QStringLiteral("&Riavvia l'analizzatore"), QKeySequence(QStringLiteral("Ctrl+Shift+R")),
+         [this] { restartAnalyser(); }},
         {parts, QStringLiteral("Vai alle &parti"), QKeySequence(QStringLiteral("Ctrl+P")), [this] { row_->setFocus(); }},
         {parts, QStringLiteral("&Unisci con la successiva"), QKeySequence(QStringLiteral("Ctrl+J")),
          [this] { joinSelected(); }},
@@ -251,6 +281,12 @@ void EditorWindow::buildActions()
         QAction *a = item.menu->addAction(item.name);
         a->setShortcut(item.keys);
         connect(a, &QAction::triggered, this, item.run);
+        // Saving and leaving wait for the analysis; the rest would change
+        // what it is for.
+        if (item.menu != file || item.keys == QKeySequence::Open)
+            editingActions_.push_back(a);
+        if (item.name.contains(QStringLiteral("Riavvia")))
+            a->setEnabled(service_->hasAnalyser());
     }
     // The nine parts of speech, on Alt+1..9 from anywhere and on 1..9 in the
     // row of parts.
@@ -259,6 +295,7 @@ void EditorWindow::buildActions()
         QAction *a = parts->addAction(QStringLiteral("%1 %2").arg(code).arg(partOfSpeechName(code)));
         a->setShortcut(QKeySequence(QStringLiteral("Alt+%1").arg(code)));
         connect(a, &QAction::triggered, this, [this, code] { setCode(row_->selected(), code); });
+        editingActions_.push_back(a);
     }
 }
 
@@ -342,6 +379,9 @@ void EditorWindow::updateTitle()
 
 void EditorWindow::refreshList(int select)
 {
+    // Text typed for this entry and not analysed stays in the field.
+    const bool keepTyped = select >= 0 && select == current_ && textPending();
+    const QString typed = text_->text();
     {
         const QSignalBlocker block(list_);
         list_->clear();
@@ -350,7 +390,7 @@ void EditorWindow::refreshList(int select)
             QString label;
             QColor colour;
             if (line.kind == CollectionDocument::Line::Kind::Sentence) {
-                label = QStringLiteral("%1. %2\n%3 parti — valida").arg(i + 1).arg(sentenceText(line.units)).arg(line.units.size());
+                label = QStringLiteral("%1. %2\n%3 — valida").arg(i + 1).arg(sentenceText(line.units), partsCount(line.units.size()));
             } else {
                 label = QStringLiteral("%1. (riga %2) NON VALIDA: %3\n%4")
                             .arg(i + 1)
@@ -367,10 +407,15 @@ void EditorWindow::refreshList(int select)
         onlyThese_->setChecked(doc_.onlyThese());
     }
     current_ = -1;
-    if (select >= 0 && select < doc_.entryCount())
-        list_->setCurrentRow(select);  // shows it
-    else
+    if (select >= 0 && select < doc_.entryCount()) {
+        const QSignalBlocker block(list_);
+        list_->setCurrentRow(select);
+        showEntry(select);
+    } else {
         showEntry(-1);
+    }
+    if (keepTyped)
+        text_->setText(typed);
     updateTitle();
 }
 
@@ -380,14 +425,14 @@ void EditorWindow::showEntry(int index)
     units_.clear();
     if (index >= 0 && index < doc_.entryCount()) {
         const auto &line = doc_.entry(index);
-        for (const auto &u : line.units)
-            units_.push_back({u, false});
+        units_ = marks_.recall(line.units);
         text_->setText(line.kind == CollectionDocument::Line::Kind::Sentence || !line.units.empty()
                            ? sentenceText(line.units)
                            : wordsOfRawLine(QString::fromStdString(line.raw)));
     } else {
         text_->clear();
     }
+    shownText_ = text_->text();
     row_->setUnits(units_);
     refreshValidation();
 }
@@ -418,11 +463,11 @@ void EditorWindow::refreshValidation()
     for (const auto &u : units_)
         toCheck += u.toCheck ? 1 : 0;
     if (problems.empty()) {
-        validation_->setText(QStringLiteral("Frase valida: %1 parti.%2")
-                                 .arg(units_.size())
-                                 .arg(toCheck ? QStringLiteral(" Da controllare (?): %1 parti con parole sconosciute "
+        validation_->setText(QStringLiteral("Frase valida: %1.%2")
+                                 .arg(partsCount(units_.size()))
+                                 .arg(toCheck ? QStringLiteral(" Da controllare (?): %1 con parole sconosciute "
                                                                "all'analizzatore.")
-                                                    .arg(toCheck)
+                                                    .arg(partsCount(std::size_t(toCheck)))
                                               : QString()));
         validation_->setStyleSheet(QStringLiteral("color: #006000"));
     } else {
@@ -434,6 +479,7 @@ void EditorWindow::refreshValidation()
 void EditorWindow::applyUnits(const std::vector<ProposedUnit> &units)
 {
     units_ = units;
+    marks_.remember(units_);
     row_->setUnits(units_);
     if (current_ >= 0 && !units_.empty()) {
         doc_.setUnits(current_, plainUnits(units_));
@@ -458,32 +504,157 @@ QStringList EditorWindow::splitSentences(const QString &text)
     return out;
 }
 
-void EditorWindow::analyseText(const QString &text)
+void EditorWindow::analyseText(const QString &text) { analyse(text, {}); }
+
+void EditorWindow::analyse(const QString &text, std::function<void()> then)
 {
+    if (service_->busy()) {
+        afterBusy_.push_back([this, text, then] { analyse(text, then); });
+        return;
+    }
     const QStringList sentences = splitSentences(text);
     if (sentences.isEmpty()) {
         validation_->setText(QStringLiteral("Il testo è vuoto: non c'è nulla da analizzare."));
+        if (then)
+            then();
         return;
     }
-    int at = current_;
-    for (int i = 0; i < sentences.size(); ++i) {
-        const std::vector<ProposedUnit> units = proposer_->propose(sentences[i]);
-        if (units.empty())
-            continue;
-        if (i == 0 && at >= 0) {
-            current_ = at;
-            applyUnits(units);
+    request_ = {false, current_, std::move(then)};
+    service_->request(sentences);
+}
+
+void EditorWindow::deliver(const ProposalService::Proposals &proposals)
+{
+    const Request r = std::exchange(request_, Request{});
+    if (r.paste) {
+        const int before = doc_.entryCount();
+        int at = doc_.entryCount() - 1;
+        for (const auto &units : proposals)
+            if (!units.empty()) {
+                at = doc_.insertSentence(at, plainUnits(units));
+                marks_.remember(units);
+            }
+        refreshList(before < doc_.entryCount() ? before : at);
+    } else {
+        bool any = false;
+        int at = r.target;
+        current_ = r.target;
+        for (std::size_t i = 0; i < proposals.size(); ++i) {
+            const std::vector<ProposedUnit> &units = proposals[i];
+            if (units.empty())
+                continue;
+            if (!any)
+                shownText_ = text_->text();  // analysed: no longer pending
+            if (!any && at >= 0) {
+                current_ = at;
+                applyUnits(units);
+            } else {
+                at = doc_.insertSentence(at, plainUnits(units));
+                marks_.remember(units);
+                refreshList(at);
+            }
+            any = true;
+        }
+        if (any) {
+            row_->setFocus();
         } else {
-            at = doc_.insertSentence(at, plainUnits(units));
-            refreshList(at);
-            units_ = units;  // with the marks of what to check
-            row_->setUnits(units_);
-            refreshValidation();
+            validation_->setText(QStringLiteral("Il testo non contiene parole da analizzare."));
+            text_->setFocus();
         }
     }
-    if (!proposer_->analyserProblem().isEmpty())
-        analyserState_->setText(proposer_->analyserProblem());
-    row_->setFocus();
+    if (r.then)
+        r.then();
+    for (auto &f : std::exchange(afterBusy_, {}))
+        f();
+}
+
+void EditorWindow::setBusy(bool busy)
+{
+    // Menus, scrolling and repainting go on; what would change the entry
+    // being analysed waits.
+    centralWidget()->setEnabled(!busy);
+    for (QAction *a : editingActions_)
+        a->setEnabled(!busy);
+    if (busy) {
+        workingDelay_->start();
+    } else {
+        workingDelay_->stop();
+        working_->hide();
+    }
+}
+
+void EditorWindow::restartAnalyser()
+{
+    analyserState_->setText(QStringLiteral("Riavvio dell'analizzatore…"));
+    service_->restartAnalyser();
+}
+
+bool EditorWindow::textPending() const
+{
+    const QString typed = text_->text().trimmed();
+    return !typed.isEmpty() && typed != shownText_.trimmed();
+}
+
+bool EditorWindow::settleText(std::function<void()> later)
+{
+    const auto whenBack = [this, later] {
+        if (!textPending() || askToDropText())
+            later();
+    };
+    if (service_->busy()) {
+        afterBusy_.push_back(whenBack);
+        return false;
+    }
+    if (!textPending())
+        return true;
+    analyse(text_->text(), {});
+    if (service_->busy()) {
+        afterBusy_.push_back(whenBack);
+        return false;
+    }
+    return !textPending() || askToDropText();
+}
+
+bool EditorWindow::askToDropText()
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Testo non analizzato"),
+                    QStringLiteral("Il testo «%1» in «Testo della frase» non contiene parole da analizzare e non è "
+                                   "diventato una frase. Scartarlo?")
+                        .arg(text_->text().trimmed().left(200)),
+                    QMessageBox::NoButton, this);
+    QPushButton *drop = box.addButton(QStringLiteral("Scarta il testo"), QMessageBox::DestructiveRole);
+    QPushButton *keep = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.exec();
+    if (box.clickedButton() != drop) {
+        text_->setFocus();
+        return false;
+    }
+    text_->setText(shownText_);
+    return true;
+}
+
+void EditorWindow::chooseEntry(int index)
+{
+    if (index == current_)
+        return;
+    if (!textPending()) {
+        showEntry(index);
+        return;
+    }
+    // The typed text goes into the entry it was typed for, then the chosen
+    // one is shown (further down by as many entries as were added).
+    const int from = current_;
+    const int before = doc_.entryCount();
+    {
+        const QSignalBlocker block(list_);
+        list_->setCurrentRow(from);
+    }
+    analyse(text_->text(), [this, index, from, before] {
+        const int to = from >= 0 && index > from ? index + doc_.entryCount() - before : index;
+        if (!textPending() || askToDropText())
+            list_->setCurrentRow(to);
+    });
 }
 
 void EditorWindow::setCode(int unit, int code)
@@ -530,6 +701,8 @@ void EditorWindow::splitSelected()
 
 void EditorWindow::addEntry()
 {
+    if (!settleText([this] { addEntry(); }))
+        return;
     current_ = -1;
     list_->clearSelection();
     showEntry(-1);
@@ -539,6 +712,8 @@ void EditorWindow::addEntry()
 
 void EditorWindow::pasteSentences()
 {
+    if (!settleText([this] { pasteSentences(); }))
+        return;
     QDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("Incolla più frasi"));
     auto *layout = new QVBoxLayout(&dialog);
@@ -556,15 +731,12 @@ void EditorWindow::pasteSentences()
     edit->paste();
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const QStringList sentences = splitSentences(edit->toPlainText());
+    if (sentences.isEmpty() || service_->busy())
+        return;
     current_ = -1;
-    const int before = doc_.entryCount();
-    int at = doc_.entryCount() - 1;
-    for (const QString &s : splitSentences(edit->toPlainText())) {
-        const auto units = proposer_->propose(s);
-        if (!units.empty())
-            at = doc_.insertSentence(at, plainUnits(units));
-    }
-    refreshList(before < doc_.entryCount() ? before : at);
+    request_ = {true, -1, {}};
+    service_->request(sentences);
 }
 
 void EditorWindow::removeEntry()
@@ -584,13 +756,14 @@ void EditorWindow::removeEntry()
             return;
     }
     const int at = current_;
+    shownText_ = text_->text();  // what was typed for it goes with it
     doc_.remove(at);
     refreshList(std::min(at, doc_.entryCount() - 1));
 }
 
 void EditorWindow::move(bool up)
 {
-    if (current_ < 0)
+    if (current_ < 0 || !settleText([this, up] { move(up); }))
         return;
     const int at = current_;
     if (up ? doc_.moveUp(at) : doc_.moveDown(at))
@@ -599,6 +772,8 @@ void EditorWindow::move(bool up)
 
 bool EditorWindow::save()
 {
+    if (!settleText([this] { save(); }))
+        return false;
     if (doc_.path().isEmpty())
         return saveAs();
     auto result = doc_.save();
@@ -627,6 +802,8 @@ bool EditorWindow::save()
 
 bool EditorWindow::saveAs()
 {
+    if (!settleText([this] { saveAs(); }))
+        return false;
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salva la raccolta con nome"),
                                                       doc_.path().isEmpty() ? folder_ : doc_.path(),
                                                       QStringLiteral("Frasi (*.txt)"));
@@ -661,6 +838,10 @@ bool EditorWindow::askToSave()
 
 void EditorWindow::closeEvent(QCloseEvent *event)
 {
+    if (!settleText([this] { close(); })) {
+        event->ignore();
+        return;
+    }
     if (askToSave())
         event->accept();
     else

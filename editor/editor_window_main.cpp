@@ -1,6 +1,6 @@
 // The editor's window program: Italian texts also in Qt's own dialogs, the
-// teacher's collection folder, the analyser started at once so that the
-// first "Analizza" answers without waiting.
+// teacher's collection folder; the window starts the analyser at once so
+// that the first "Analizza" answers without waiting.
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -23,9 +23,8 @@ int runEditor(int argc, char **argv)
         QApplication::installTranslator(&qtTexts);
 
     QString note;
+    // Started by the window, on the thread that talks to it.
     auto analyser = editor::installedAnalyser(&note);
-    if (analyser && !analyser->start())
-        note = analyser->status();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                            + QStringLiteral("/analisi-grammaticale/frasi");
     editor::EditorWindow window(folder, std::make_unique<editor::SentenceProposer>(std::move(analyser)), note);

@@ -52,8 +52,6 @@ int main(int argc, char **argv)
 
     QString note;
     auto analyser = editor::installedAnalyser(&note);
-    if (analyser)
-        analyser->start();
     editor::EditorWindow window(folder, std::make_unique<editor::SentenceProposer>(std::move(analyser)), note);
     window.resize(1250, 700);
     window.show();
@@ -65,6 +63,8 @@ int main(int argc, char **argv)
     list->setCurrentRow(2);
     window.analyseText(QStringLiteral("Mio fratello fece una smorfia così buffa che noi ridemmo, ma lui si "
                                       "arrabbiò e se ne andò."));
+    while (window.analysing())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     grab(&window, out + QStringLiteral("/editor-proposal.png"));
 
     // The choice of a part of speech, opened on the fourth box.
