@@ -23,8 +23,17 @@ public:
 
     Outcome start()
     {
-        proposer_->analyser()->start();
+        probe();
         return outcome();
+    }
+
+    // A program that starts is not yet one that answers: a short sentence
+    // tells.
+    void probe()
+    {
+        Analyser *a = proposer_->analyser();
+        if (a->start())
+            a->analyse(QStringLiteral("Prova."));
     }
 
     Proposals propose(const QStringList &sentences)
@@ -43,6 +52,7 @@ public:
             retry_->setSingleShot(true);
             connect(retry_, &QTimer::timeout, this, [this] {
                 proposer_->analyser()->revive();
+                probe();
                 if (onRetry)
                     onRetry(outcome());
             });
@@ -57,6 +67,7 @@ public:
         if (retry_)
             retry_->stop();
         proposer_->analyser()->revive();
+        probe();
         return outcome();
     }
 

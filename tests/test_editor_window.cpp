@@ -4,6 +4,7 @@
 // unit boxes, join and split, the preview, and bad pasted input.
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -180,6 +181,140 @@ private slots:
         answerNextQuestion(QStringLiteral("Non salvare"), &asked);
         QVERIFY(w->close());
         QCOMPARE(readBytes(home_.filePath(QStringLiteral("f/Le mie frasi.txt"))).count('\n'), 1);  // header only
+    }
+
+    // Text typed in "Testo della frase" and not analysed reaches the file
+    // by every way out of it: it is analysed first.
+    void typedTextIsNeverDropped_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("Ctrl+S") << QStringList{"type", "Ctrl+S"} << 2;
+        QTest::newRow("other sentence") << QStringList{"type", "choose 2", "Ctrl+S"} << 2;
+        QTest::newRow("Ctrl+N") << QStringList{"type", "Ctrl+N", "Ctrl+S"} << 2;
+        QTest::newRow("typed after Ctrl+N") << QStringList{"Ctrl+N", "type", "Ctrl+S"} << 3;
+        QTest::newRow("typed after Ctrl+N, other sentence")
+            << QStringList{"Ctrl+N", "type", "choose 2", "Ctrl+S"} << 3;
+        QTest::newRow("move down") << QStringList{"type", "Alt+Down", "Ctrl+S"} << 2;
+        QTest::newRow("part of speech set") << QStringList{"type", "Alt+5", "Ctrl+S"} << 2;
+        QTest::newRow("close") << QStringList{"type", "close"} << 2;
+        QTest::newRow("Ctrl+Q") << QStringList{"type", "Ctrl+Q"} << 2;
+    }
+    void typedTextIsNeverDropped()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, entries);
+        const QString folder = home_.filePath(QStringLiteral("h/") + QTest::currentDataTag());
+        const QString path = folder + QStringLiteral("/Le mie frasi.txt");
+        writeBytes(path, "Piove. = verbo\nNevica. = verbo\n");
+        auto w = window(folder);
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        auto *text = w->findChild<QLineEdit *>();
+        auto *list = w->findChild<QListWidget *>();
+        QString asked;
+        for (const QString &step : steps) {
+            if (step == QLatin1String("type")) {
+                text->selectAll();
+                QTest::keyClicks(text, QStringLiteral("Grandina forte."));
+            } else if (step.startsWith(QLatin1String("choose "))) {
+                list->setCurrentRow(step.mid(7).toInt() - 1);
+            } else if (step == QLatin1String("close")) {
+                answerNextQuestion(QStringLiteral("Salva"), &asked);
+                QVERIFY(w->close());
+            } else {
+                if (step == QLatin1String("Ctrl+Q"))
+                    answerNextQuestion(QStringLiteral("Salva"), &asked);
+                const QKeySequence keys(step);
+                QTest::keyClick(w.get(), Qt::Key(keys[0].key()), keys[0].keyboardModifiers());
+            }
+        }
+        const QByteArray saved = readBytes(path);
+        QVERIFY2(saved.contains("Grandina = "), saved.constData());
+        QCOMPARE(saved.count('\n'), entries);
+        QCOMPARE(saved.contains("Piove. = "), !steps.startsWith(QStringLiteral("type")));  // typed over it: edited
+        QVERIFY(saved.contains("Nevica. = "));
+    }
+
+    void textWithoutWordsIsNotDroppedUnasked()
+    {
+        const QString folder = home_.filePath(QStringLiteral("i"));
+        auto w = window(folder);
+        auto *text = w->findChild<QLineEdit *>();
+        text->setText(QStringLiteral("\u00AD\u00AD"));  // soft hyphens: nothing left once cleaned
+        QString asked;
+        answerNextQuestion(QStringLiteral("Annulla"), &asked);  // the default
+        QVERIFY(!w->save());
+        QVERIFY2(asked.contains(QStringLiteral("non contiene parole")), qPrintable(asked));
+        QCOMPARE(text->text(), QStringLiteral("\u00AD\u00AD"));
+        answerNextQuestion(QStringLiteral("Scarta il testo"), &asked);
+        QVERIFY(w->close());
+    }
+
+    void marksToCheckStayWithTheirSentence()
+    {
+        auto w = window(home_.filePath(QStringLiteral("j")));
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->analyseText(QStringLiteral("Il ragazzo mangia una mela. Piove."));
+        auto *list = w->findChild<QListWidget *>();
+        list->setCurrentRow(0);
+        auto marks = [&] {
+            std::vector<bool> out;
+            for (const auto &u : w->shownUnits())
+                out.push_back(u.toCheck);
+            return out;
+        };
+        const std::vector<bool> first = marks();
+        QVERIFY(std::count(first.begin(), first.end(), true) > 0);  // guesses without the analyser
+        list->setCurrentRow(1);
+        QTest::keyClick(w.get(), Qt::Key_Up, Qt::AltModifier);  // moved: now the first
+        list->setCurrentRow(1);
+        QCOMPARE(marks(), first);
+        list->clear();
+    }
+
+    void startsReadyToTypeAndCountsOnePart()
+    {
+        auto w = window(home_.filePath(QStringLiteral("k")));
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        auto *text = w->findChild<QLineEdit *>();
+        QCOMPARE(QApplication::focusWidget(), text);
+        QTest::keyClicks(text, QStringLiteral("Piove."));
+        QTest::keyClick(text, Qt::Key_Return);
+        auto *list = w->findChild<QListWidget *>();
+        QVERIFY2(list->item(0)->text().contains(QStringLiteral("1 parte — valida")), qPrintable(list->item(0)->text()));
+        bool said = false;
+        for (auto *label : w->findChildren<QLabel *>())
+            said = said || label->text().startsWith(QStringLiteral("Frase valida: 1 parte."));
+        QVERIFY(said);
+        list->clear();
+    }
+
+    void analyserAnswersWhileTheWindowWaits()
+    {
+        // A slow fake analyser: the window goes on, then saves what was typed.
+        const QString folder = home_.filePath(QStringLiteral("l"));
+        auto analyser = std::make_unique<Analyser>(
+            std::vector<PipelineStage>{{QStringLiteral("bash"),
+                                        {QStringLiteral("-c"),
+                                         QStringLiteral("while read -r -d '' x; do sleep 0.2; printf "
+                                                        "'^Grandina/grandinare<vblex><pri><p3><sg>$^./.<sent>$\\n\\0'; done")}}},
+            10000);
+        EditorWindow w(folder, std::make_unique<SentenceProposer>(std::move(analyser)), QString());
+        w.findChild<QLineEdit *>()->setText(QStringLiteral("Grandina."));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.analysing(), 30000);  // the start-up check
+        QVERIFY(!w.save());  // not yet: the text is being analysed
+        QVERIFY(w.analysing());
+        QVERIFY(!w.centralWidget()->isEnabled());
+        const QString path = folder + QStringLiteral("/Le mie frasi.txt");
+        QTRY_VERIFY_WITH_TIMEOUT(readBytes(path).contains("Grandina. = verbo"), 30000);
+        QVERIFY(w.centralWidget()->isEnabled());
+        QVERIFY(!w.shownUnits().front().toCheck);
     }
 
     void filesThatCannotBeOpenedAreSaid_data()
