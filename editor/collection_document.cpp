@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "engine/text_decoding.h"
+
 namespace editor {
 
 namespace collection = engine::collection;
@@ -13,6 +15,7 @@ namespace {
 QByteArray normalisedEols(QByteArray bytes)
 {
     bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
     return bytes;
 }
 
@@ -30,7 +33,7 @@ QByteArray CollectionDocument::readDisk(bool *exists) const
 bool CollectionDocument::load(const QString &path)
 {
     const QFileInfo info(path);
-    const QString name = info.fileName();
+    const QString name = QString::fromStdString(collection::visibleName(info.fileName().toStdString()));  // on one line
     if (!info.exists()) {
         error_ = QStringLiteral("Il file «%1» non esiste.").arg(name);
         return false;
@@ -51,26 +54,38 @@ bool CollectionDocument::load(const QString &path)
         error_ = QStringLiteral("Impossibile leggere «%1»: %2.").arg(name, f.errorString());
         return false;
     }
-    const QByteArray bytes = f.readAll();
+    const QByteArray onDisk = f.readAll();
+    // A UTF-16 file is read as its UTF-8 text, and saved so.
+    const collection::DecodedText decoded =
+        collection::decodeText(std::string_view(onDisk.constData(), std::size_t(onDisk.size())));
+    const QByteArray bytes = decoded.fromUtf16 ? QByteArray::fromStdString(decoded.utf8) : onDisk;
     collection::File parsed = collection::parseFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
 
     // Only a file that can be written back whole is opened: otherwise saving
     // would lose what the reader left out (binary data, too many lines).
     bom_ = bytes.startsWith("\xEF\xBB\xBF");
-    const qsizetype firstLf = bytes.indexOf('\n');
-    eol_ = firstLf > 0 && bytes.at(firstLf - 1) == '\r' ? QByteArray("\r\n") : QByteArray("\n");
-    finalEol_ = bytes.isEmpty() || bytes.endsWith('\n');
+    // The first line end sets the file's: LF, CRLF or an old Mac's lone CR.
+    const qsizetype lf = bytes.indexOf('\n'), cr = bytes.indexOf('\r');
+    if (cr >= 0 && (lf < 0 || cr < lf))
+        eol_ = cr + 1 == lf ? QByteArray("\r\n") : QByteArray("\r");
+    else
+        eol_ = "\n";
+    finalEol_ = bytes.isEmpty() || bytes.endsWith('\n') || bytes.endsWith('\r');
     path_ = path;
     lines_ = std::move(parsed.lines);
     messages_ = std::move(parsed.messages);
     if (normalisedEols(serialise()) != normalisedEols(bytes)) {
+        const QString why = messages_.empty()
+                                ? QString()
+                                : QStringLiteral(" (%1)").arg(QString::fromStdString(
+                                      collection::describe("", messages_.front()).substr(2)));  // without the name
         *this = CollectionDocument();
-        error_ = QStringLiteral("Il file «%1» non è un file di testo di frasi leggibile per intero: "
+        error_ = QStringLiteral("Il file «%1» non è un file di testo di frasi leggibile per intero%2: "
                                 "non viene aperto per non perdere nulla.")
-                     .arg(name);
+                     .arg(name, why);
         return false;
     }
-    diskBytes_ = bytes;
+    diskBytes_ = onDisk;
     diskExisted_ = true;
     modified_ = false;
     error_.clear();
@@ -103,7 +118,7 @@ QByteArray CollectionDocument::serialise() const
 CollectionDocument::SaveResult CollectionDocument::save(const QString &path, bool overwrite)
 {
     const QString target = path.isEmpty() ? path_ : path;
-    const QString name = QFileInfo(target).fileName();
+    const QString name = QString::fromStdString(collection::visibleName(QFileInfo(target).fileName().toStdString()));
     if (target.isEmpty()) {
         error_ = QStringLiteral("Scegliere dove salvare la raccolta.");
         return SaveResult::Failed;

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "text_decoding.h"
 #include "utf8_text.h"
 #include "word_room.h"
 
@@ -220,13 +221,30 @@ bool isOnlyThese(std::string_view line)
     return canonical == kOnlyTheseLine;
 }
 
-Line invalid(std::string_view raw, int lineNumber, std::size_t offset, std::string text)
+// `offset` is a byte offset in `measured`: the line itself, or the line
+// with its odd spaces made plain (the same characters, so the same column).
+Line invalid(std::string_view raw, std::string_view measured, int lineNumber, std::size_t offset, std::string text)
 {
     Line l;
     l.kind = Line::Kind::Invalid;
     l.raw = std::string(raw);
-    l.problem = {lineNumber, int(utf8::length(raw.substr(0, std::min(offset, raw.size())))) + 1, std::move(text)};
+    l.problem = {lineNumber, int(utf8::codePoints(measured.substr(0, std::min(offset, measured.size()))).size()) + 1,
+                 std::move(text)};
     return l;
+}
+
+// Where a byte lies in a text: 1-based line (LF, CRLF or a lone CR ends a
+// line) and column in characters.
+Message positionOf(std::string_view text, std::size_t offset, std::string message)
+{
+    int line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < offset; ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
+            ++line;
+            lineStart = i + 1;
+        }
+    return {line, int(utf8::codePoints(text.substr(lineStart, offset - lineStart)).size()) + 1, std::move(message)};
 }
 
 }  // namespace
@@ -234,17 +252,22 @@ Line invalid(std::string_view raw, int lineNumber, std::size_t offset, std::stri
 Line parseLine(std::string_view raw, int lineNumber)
 {
     if (raw.size() > kMaxLineBytes)
-        return invalid(raw, lineNumber, 0, "riga troppo lunga: " + std::to_string(raw.size())
+        return invalid(raw, raw, lineNumber, 0, "riga troppo lunga: " + std::to_string(raw.size())
                                                + " byte, al massimo " + std::to_string(kMaxLineBytes));
     if (const std::optional<std::size_t> bad = utf8::firstInvalid(raw))
-        return invalid(raw, lineNumber, *bad,
+        return invalid(raw, raw, lineNumber, *bad,
                        "testo non in UTF-8 (forse il file è salvato in un'altra codifica: salvalo in UTF-8)");
     if (const std::optional<std::size_t> c = utf8::firstControl(raw))
-        return invalid(raw, lineNumber, *c, "carattere di controllo non ammesso (dati binari?)");
+        return invalid(raw, raw, lineNumber, *c, "carattere di controllo non ammesso (dati binari?)");
 
     Line line;
     line.raw = std::string(raw);
-    const std::string_view body = trim(raw);
+    // A tab or a line separator inside a text would be drawn as a jump or a
+    // break in the word column; a no-break space beside "=" would look like
+    // part of a word: all are read as plain spaces.
+    const std::string spacedLine = plainSpaces(raw);
+    const std::string_view spaced = spacedLine;
+    const std::string_view body = trim(spaced);
     if (body.empty())
         return line;  // Blank
     if (body.front() == '#') {
@@ -256,35 +279,35 @@ Line parseLine(std::string_view raw, int lineNumber)
             line.kind = Line::Kind::OnlyThese;
             return line;
         }
-        return invalid(raw, lineNumber, std::size_t(body.data() - raw.data()),
+        return invalid(raw, spaced, lineNumber, std::size_t(body.data() - spaced.data()),
                        quoted(body) + " non è un comando: il solo comando è «" + std::string(kOnlyTheseLine) + "»");
     }
 
-    const std::vector<Piece> pieces = split(raw, 0, '|');
+    const std::vector<Piece> pieces = split(spaced, 0, '|');
     if (pieces.size() > std::size_t(kMaxUnits))
-        return invalid(raw, lineNumber, pieces[kMaxUnits].offset, tooManyUnits(pieces.size()));
+        return invalid(raw, spaced, lineNumber, pieces[kMaxUnits].offset, tooManyUnits(pieces.size()));
     for (const Piece &p : pieces) {
         const std::string_view unitText = trim(p.text);
         const std::size_t unitStart = p.offset + std::size_t(unitText.data() - p.text.data());
         if (unitText.empty())
-            return invalid(raw, lineNumber, p.offset, "parte vuota: tra due «|» manca «testo = analisi»");
+            return invalid(raw, spaced, lineNumber, p.offset, "parte vuota: tra due «|» manca «testo = analisi»");
         const std::vector<Piece> sides = split(p.text, p.offset, '=');
         if (sides.size() == 1)
-            return invalid(raw, lineNumber, unitStart, quoted(unitText) + ": manca «=» tra il testo e l'analisi");
+            return invalid(raw, spaced, lineNumber, unitStart, quoted(unitText) + ": manca «=» tra il testo e l'analisi");
         if (sides.size() > 2)
-            return invalid(raw, lineNumber, sides[2].offset - 1,
+            return invalid(raw, spaced, lineNumber, sides[2].offset - 1,
                            "«=» compare due volte: il testo non può contenere «=» o «|»");
         Unit unit;
         const std::string_view text = trim(sides[0].text);
         if (const std::optional<std::string> problem = textProblem(text, int(line.units.size()) + 1))
-            return invalid(raw, lineNumber,
+            return invalid(raw, spaced, lineNumber,
                            text.empty() ? sides[1].offset - 1 : unitStart, *problem);
         unit.text = std::string(text);
         const std::vector<Piece> ws = words(sides[1].text, sides[1].offset);
         if (ws.empty())
-            return invalid(raw, lineNumber, sides[1].offset - 1, "manca l'analisi dopo «=»");
+            return invalid(raw, spaced, lineNumber, sides[1].offset - 1, "manca l'analisi dopo «=»");
         if (const std::optional<Fault> f = readAnalysis(ws, unit))
-            return invalid(raw, lineNumber, f->offset, f->text);
+            return invalid(raw, spaced, lineNumber, f->offset, f->text);
         line.units.push_back(std::move(unit));
     }
     line.kind = Line::Kind::Sentence;
@@ -294,8 +317,16 @@ Line parseLine(std::string_view raw, int lineNumber)
 File parseFile(std::string_view bytes)
 {
     File file;
-    if (bytes.find('\0') != std::string_view::npos) {
-        file.messages.push_back({0, 0, "il file contiene dati binari, non testo: è stato ignorato"});
+    const DecodedText decoded = decodeText(bytes);
+    if (!decoded.problem.empty())
+        file.messages.push_back({0, 0, decoded.problem});
+    bytes = decoded.utf8;
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
+        if (!decoded.fromUtf16 && looksLikeUtf16(bytes))
+            file.messages.push_back({0, 0, "il file sembra salvato in UTF-16 («Unicode») senza l'indicazione della "
+                                           "codifica: salvalo di nuovo scegliendo la codifica UTF-8; è stato ignorato"});
+        else
+            file.messages.push_back(positionOf(bytes, nul, "il file contiene dati binari, non testo: è stato ignorato"));
         return file;
     }
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
@@ -311,18 +342,20 @@ File parseFile(std::string_view bytes)
                                                         + " righe: le righe seguenti sono ignorate"});
             break;
         }
-        std::size_t end = bytes.find('\n', start);
+        // LF, CRLF, or a lone CR (old Mac files) end a line.
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        std::size_t next;
         if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view raw = bytes.substr(start, end - start);
-        if (raw.ends_with('\r'))
-            raw.remove_suffix(1);
+            end = next = bytes.size();
+        else
+            next = end + (bytes.substr(end).starts_with("\r\n") ? 2 : 1);
+        const std::string_view raw = bytes.substr(start, end - start);
         Line line = parseLine(raw, ++number);
         anySentence |= line.kind == Line::Kind::Sentence;
         anyInvalid |= line.kind == Line::Kind::Invalid;
         file.onlyThese |= line.kind == Line::Kind::OnlyThese;
         file.lines.push_back(std::move(line));
-        start = end + 1;
+        start = next;
     }
     if (!anySentence && !anyInvalid)
         file.messages.push_back({0, 0, "il file non contiene frasi"});
@@ -396,7 +429,7 @@ std::string writeLine(const std::vector<Unit> &units)
 
 std::string describe(std::string_view fileName, const Message &message)
 {
-    std::string out(fileName);
+    std::string out = visibleName(fileName);
     if (message.line > 0)
         out += ", riga " + std::to_string(message.line);
     if (message.line > 0 && message.column > 0)

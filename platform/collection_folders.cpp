@@ -1,9 +1,15 @@
 #include "collection_folders.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
+#include <fstream>
+
+#include "../engine/text_decoding.h"
+#include "../engine/utf8_text.h"
 
 namespace platform {
 
@@ -13,7 +19,49 @@ const QString kSubfolder = QStringLiteral("analisi-grammaticale/frasi");
 
 std::string said(const QString &path, const char *what)
 {
-    return QDir::toNativeSeparators(path).toStdString() + ": " + what;
+    // A name with a line end in it still makes one line.
+    return engine::collection::visibleName(QDir::toNativeSeparators(path).toStdString()) + ": " + what;
+}
+
+// The files of a folder whose names are not UTF-8 (unzipped from an archive
+// made elsewhere): Qt cannot name them, so they are listed and read here,
+// by their bytes.
+void readUndecodable(const QString &folder, engine::collection::Sources &out, qint64 &total)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::directory_iterator it(QFile::encodeName(folder).toStdString(), ec), end;
+    std::vector<fs::path> found;
+    for (; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().native();
+        if (name.ends_with(".txt") && engine::utf8::firstInvalid(name))
+            found.push_back(it->path());
+    }
+    std::sort(found.begin(), found.end());
+    for (const fs::path &path : found) {
+        const std::string shown = engine::collection::visibleName(path.native());
+        std::error_code sizeError;
+        const auto size = fs::file_size(path, sizeError);  // follows links; fails on folders
+        if (sizeError || !fs::is_regular_file(path, sizeError)) {
+            out.messages.push_back(shown + ": non è un file normale: ignorato");
+            continue;
+        }
+        if (qint64(size) > kMaxCollectionBytes || total + qint64(size) > kMaxTotalCollectionBytes) {
+            out.messages.push_back(shown + ": il file è troppo grande: ignorato");
+            continue;
+        }
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!in.good() && !in.eof()) {
+            out.messages.push_back(shown + ": il file non si può leggere (permessi?): ignorato");
+            continue;
+        }
+        bytes.resize(std::min<std::size_t>(bytes.size(), std::size_t(kMaxCollectionBytes)));
+        total += qint64(bytes.size());
+        out.messages.push_back(shown + ": il nome del file non è in UTF-8 (i caratteri illeggibili sono scritti "
+                                       "come \\x..): letto lo stesso; conviene rinominarlo");
+        out.files.push_back({shown, std::move(bytes)});
+    }
 }
 
 }  // namespace
@@ -108,9 +156,15 @@ engine::collection::Sources readCollectionFiles(const QStringList &paths)
 engine::collection::Sources readCollections()
 {
     std::vector<std::string> messages;
-    const QStringList files = collectionFiles(collectionFolders(), messages);
+    const QStringList folders = collectionFolders();
+    const QStringList files = collectionFiles(folders, messages);
     engine::collection::Sources sources = readCollectionFiles(files);
     sources.messages.insert(sources.messages.begin(), messages.begin(), messages.end());
+    qint64 total = 0;
+    for (const auto &f : sources.files)
+        total += qint64(f.bytes.size());
+    for (const QString &folder : folders)
+        readUndecodable(folder, sources, total);
     return sources;
 }
 

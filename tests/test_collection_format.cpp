@@ -14,6 +14,13 @@ using engine::ArticleKind;
 using engine::Features;
 using engine::Gender;
 using engine::Number;
+
+// A literal's bytes, NULs included.
+template <std::size_t N>
+std::string bytesOf(const char (&literal)[N])
+{
+    return std::string(literal, N - 1);
+}
 using Kind = c::Line::Kind;
 
 Q_DECLARE_METATYPE(std::string)
@@ -81,6 +88,14 @@ void TestCollectionFormat::validLines_data()
     QTest::newRow("accented text, 20 characters")
         << std::string("perché = cong | àèìòùàèìòùàèìòùàèìòù = nome")
         << std::string("perché=8;àèìòùàèìòùàèìòùàèìòù=2");
+    // Odd spaces are read as plain ones (the raw line is kept as it was).
+    QTest::newRow("tab inside a text") << std::string("ha\tinvitato = verbo") << std::string("ha invitato=5");
+    QTest::newRow("line and paragraph separators inside a text")
+        << std::string("ha\u2028invitato = verbo | in\u2029campagna = nome") << std::string("ha invitato=5;in campagna=2");
+    QTest::newRow("no-break spaces around =")
+        << std::string("cane\u00A0=\u00A0nome | gatto =\u202Fnome\u00A0m") << std::string("cane=2;gatto=2/0 1 0");
+    QTest::newRow("ideographic and em spaces around the text")
+        << std::string("\u3000Il\u2003= art") << std::string("Il=1");
     std::string twentyTwo;
     for (int i = 0; i < c::kMaxUnits; ++i)
         twentyTwo += (i ? " | " : "") + std::string("x = nome");
@@ -176,6 +191,12 @@ void TestCollectionFormat::badLines_data()
                                   << std::string("carattere di controllo non ammesso (dati binari?)");
     QTest::newRow("C1 control") << std::string("ciao\xC2\x85 = escl") << 5
                                 << std::string("carattere di controllo non ammesso (dati binari?)");
+    QTest::newRow("no-break space in an analysis word is a blank: the word after it is named")
+        << std::string("gatto = nome\u00A0mm") << 14
+        << std::string("«mm» non è una caratteristica (determinativo, indeterminativo, partitivo, maschile, femminile, "
+                       "singolare, plurale)");
+    QTest::newRow("column counts a no-break space as one character")
+        << std::string("Il\u00A0=\u00A0art | gatto = nomee") << 20 << std::string("«nomee» non è una parte del discorso");
     QTest::newRow("lone carriage return") << std::string("a = nome\rb = nome") << 9
                                           << std::string("carattere di controllo non ammesso (dati binari?)");
 }
@@ -216,7 +237,28 @@ void TestCollectionFormat::fileFraming_data()
     QTest::newRow("only the command") << std::string("@solo queste frasi\n") << "O" << true
                                       << QStringList{"0:0 il file non contiene frasi"};
     QTest::newRow("binary data") << std::string("Il = art\0\x01\x02", 11) << "" << false
-                                 << QStringList{"0:0 il file contiene dati binari, non testo: è stato ignorato"};
+                                 << QStringList{"1:9 il file contiene dati binari, non testo: è stato ignorato"};
+    QTest::newRow("one NUL byte, named by line and column")
+        << bytesOf("Il = art | cane = nome\r\nla = art | ca\0sa = nome\n") << "" << false
+        << QStringList{"2:14 il file contiene dati binari, non testo: è stato ignorato"};
+    QTest::newRow("old Mac line ends")
+        << std::string("# Frasi\rIl = art | cane = nome\r\rla = art | casa = nome\r") << "CSBS" << false << QStringList{};
+    QTest::newRow("mixed line ends") << std::string("a = nome\rb = nome\r\nc = nome\nd = nome") << "SSSS" << false
+                                     << QStringList{};
+    QTest::newRow("UTF-16 little-endian with BOM")
+        << bytesOf("\xFF\xFEI\0l\0 \0=\0 \0a\0r\0t\0 \0|\0 \0c\0i\0t\0t\0\xE0\0 \0=\0 \0n\0o\0m\0e\0\r\0\n\0")
+        << "S" << false << QStringList{};
+    QTest::newRow("UTF-16 big-endian with BOM, emoji, bad line")
+        << bytesOf("\xFE\xFF\0a\0 \0=\0 \0n\0o\0m\0e\0\n\xD8\x3D\xDE\x00\0 \0=\0 \0x\0\n") << "SI" << false
+        << QStringList{"2:5 «x» non è una parte del discorso"};
+    QTest::newRow("UTF-16 with a broken character")
+        << bytesOf("\xFF\xFE" "a\0 \0=\0 \0n\0o\0m\0e\0\x00\xDC") << "I" << false
+        << QStringList{"0:0 il file è in UTF-16 e contiene 1 carattere rotto, letto come «\uFFFD»: salvalo di nuovo in UTF-8",
+                       "1:5 «nome\uFFFD» non è una parte del discorso"};
+    QTest::newRow("UTF-16 without BOM")
+        << bytesOf("I\0l\0 \0=\0 \0a\0r\0t\0\n\0") << "" << false
+        << QStringList{"0:0 il file sembra salvato in UTF-16 («Unicode») senza l'indicazione della codifica: salvalo di "
+                       "nuovo scegliendo la codifica UTF-8; è stato ignorato"};
     QTest::newRow("BOM column") << std::string("\xEF\xBB\xBFxx = yy\n") << "I" << false
                                 << QStringList{"1:6 «yy» non è una parte del discorso"};
 }
@@ -294,6 +336,12 @@ void TestCollectionFormat::describeNamesFileLineAndColumn()
     QCOMPARE(c::describe("frasi.txt", {3, 0, "x"}), std::string("frasi.txt, riga 3: x"));
     QCOMPARE(c::describe("frasi.txt", {0, 0, "il file non contiene frasi"}),
              std::string("frasi.txt: il file non contiene frasi"));
+    // A name from elsewhere stays on one line, its odd bytes shown.
+    QCOMPARE(c::describe("/home/a/caf\xE9\nbis.txt", {2, 1, "x"}),
+             std::string("/home/a/caf\\xE9\\nbis.txt, riga 2, colonna 1: x"));
+    QCOMPARE(c::describe("tab\tc\xC2\x85\x01\xE2\x80\xA8\xF0\x9F.txt", {0, 0, "x"}),
+             std::string("tab\\tc\\xC2\\x85\\x01\\u2028\\xF0\\x9F.txt: x"));
+    QCOMPARE(c::describe("città.txt", {0, 0, "x"}), std::string("città.txt: x"));
 }
 
 // The width rule must accept the program's own answer key: every built-in

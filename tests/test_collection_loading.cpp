@@ -68,6 +68,7 @@ private slots:
     void tenThousandSentencesLoad();
     void foldersInOrderAndWhatIsLeftOut();
     void unreadableFileIsLeftOut();
+    void oddFileNamesAreReadAndNamedOnOneLine();
     void drillOnCollections();
 };
 
@@ -225,6 +226,44 @@ void TestCollectionLoading::foldersInOrderAndWhatIsLeftOut()
     const c::Loaded loaded = c::fillBank(bank, read);
     QCOMPARE(loaded.lastSentence, kBuiltIn + 3);
     QCOMPARE(bank.word(kBuiltIn + 3, 2), std::string("libro"));  // the user's folder last
+}
+
+void TestCollectionLoading::oddFileNamesAreReadAndNamedOnOneLine()
+{
+    QTemporaryDir tmp;
+    const QString folder = tmp.filePath("home/analisi-grammaticale/frasi");
+    qputenv("XDG_DATA_HOME", tmp.filePath("home").toUtf8());
+    qputenv("XDG_DATA_DIRS", tmp.filePath("missing").toUtf8());
+    QVERIFY(QDir().mkpath(folder));
+    // A Latin-1 name, as unzipped from an archive made elsewhere: Qt cannot
+    // even list it.
+    const std::string latin1 = QFile::encodeName(folder).toStdString() + "/caf\xE9.txt";
+    std::FILE *f = std::fopen(latin1.c_str(), "wb");
+    QVERIFY(f);
+    std::fputs("il = art | caff\xC3\xA8 = nome\nx = nomee\n", f);
+    std::fclose(f);
+    writeBytes(folder + "/a\nb.txt", "la = art | mela = nome\ny = nomee\n");
+
+    const c::Sources read = platform::readCollections();
+    QStringList names;
+    for (const c::Source &file : read.files)
+        names << QString::fromStdString(file.name).remove(tmp.path());
+    QCOMPARE(names, (QStringList{"/home/analisi-grammaticale/frasi/a\nb.txt",
+                                 "/home/analisi-grammaticale/frasi/caf\\xE9.txt"}));
+    SentenceBank bank;
+    const c::Loaded loaded = c::fillBank(bank, read);
+    QCOMPARE(loaded.lastSentence, kBuiltIn + 1);
+    QStringList messages = qt(loaded.messages).replaceInStrings(tmp.path(), "");
+    for (const QString &m : messages)
+        QVERIFY2(!m.contains(QLatin1Char('\n')), qPrintable(m));
+    QVERIFY2(messages.contains("/home/analisi-grammaticale/frasi/a\\nb.txt, riga 2, colonna 5: «nomee» non è una "
+                               "parte del discorso"),
+             qPrintable(messages.join('\n')));
+    QVERIFY(messages.contains("/home/analisi-grammaticale/frasi/caf\\xE9.txt, riga 2, colonna 5: «nomee» non è una "
+                              "parte del discorso"));
+    std::remove(latin1.c_str());  // Qt cannot name it to clean up
+    QVERIFY2(messages.filter("caf\\xE9.txt: il nome del file non è in UTF-8").size() == 1,
+             qPrintable(messages.join('\n')));
 }
 
 void TestCollectionLoading::unreadableFileIsLeftOut()

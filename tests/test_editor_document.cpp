@@ -73,6 +73,30 @@ private slots:
         QCOMPARE(doc.serialise(), QByteArray("# nota\nPiove. = verbo\nNevica. = verbo"));
     }
 
+    // Old Mac line ends and UTF-16 are opened; a CR file is written back
+    // with CRs, a UTF-16 one as UTF-8.
+    void otherLineEndsAndEncodingsOpen_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("lone CR") << QByteArray("# nota\rPiove. = verbo\r") << QByteArray("# nota\rPiove. = verbo\rNevica. = verbo\r");
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFEP\0i\0o\0v\0e\0.\0 \0=\0 \0v\0\n\0", 24)
+                                   << QByteArray("Piove. = v\nNevica. = verbo\n");
+    }
+    void otherLineEndsAndEncodingsOpen()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, saved);
+        const QString path = file("other.txt");
+        writeBytes(path, bytes);
+        CollectionDocument doc;
+        QVERIFY2(doc.load(path), qPrintable(doc.error()));
+        QCOMPARE(doc.entry(0).units.front().text, std::string("Piove."));
+        doc.insertSentence(-1, units({{"Nevica.", 5}}));
+        QCOMPARE(doc.save(), CollectionDocument::SaveResult::Saved);
+        QCOMPARE(readBytes(path), saved);
+    }
+
     void editsTouchOnlyTheirLine()
     {
         const QString path = file("edit.txt");
@@ -194,6 +218,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("said");
         QTest::newRow("binary") << QByteArray("Piove. = verbo\n\0\1\2", 18) << QStringLiteral("per intero");
+        QTest::newRow("binary: where") << QByteArray("Piove. = verbo\n\0\1\2", 18)
+                                       << QStringLiteral("(riga 2, colonna 1: il file contiene dati binari");
         QTest::newRow("missing") << QByteArray() << QStringLiteral("non esiste");
     }
     void refusesWhatItCannotWriteBackWhole()

@@ -8,6 +8,7 @@ add_executable(fuzz_collection_format
     ${CMAKE_CURRENT_LIST_DIR}/fuzz_collection_format.cpp
     ${CMAKE_SOURCE_DIR}/engine/collection_format.cpp
     ${CMAKE_SOURCE_DIR}/engine/utf8_text.cpp
+    ${CMAKE_SOURCE_DIR}/engine/text_decoding.cpp
     ${CMAKE_SOURCE_DIR}/engine/word_room.cpp
     ${CMAKE_SOURCE_DIR}/layouts/exercise_layout.cpp)
 target_include_directories(fuzz_collection_format PRIVATE ${CMAKE_SOURCE_DIR})

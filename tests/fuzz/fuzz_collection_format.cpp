@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "engine/collection_format.h"
+#include "engine/text_decoding.h"
+#include "engine/utf8_text.h"
 
 namespace c = engine::collection;
 
@@ -22,11 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::abort();
         if (!c::checkUnits(line.units).empty())
             std::abort();
+        for (const c::Unit &u : line.units)  // nothing that would jump or break in the word column
+            if (u.text.find_first_of("\t\r\n") != std::string::npos || u.text.find("\xE2\x80\xA8") != std::string::npos
+                || u.text.find("\xE2\x80\xA9") != std::string::npos)
+                std::abort();
         const c::Line again = c::parseLine(c::writeLine(line.units), 1);
         if (again.kind != c::Line::Kind::Sentence || again.units != line.units)
             std::abort();
     }
     for (const c::Message &m : file.messages)
         (void)c::describe("frasi.txt", m);
+    // The bytes as a file name: one line of UTF-8 in a message.
+    const std::string shown = c::describe(std::string_view(reinterpret_cast<const char *>(data), size), {});
+    if (shown.find_first_of("\r\n") != std::string::npos || engine::utf8::firstInvalid(shown))
+        std::abort();
     return 0;
 }
