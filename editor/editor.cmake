@@ -24,8 +24,12 @@ add_library(editor_gui STATIC
     ${EDITOR_DIR}/unit_row.cpp
     ${EDITOR_DIR}/word_column_preview.cpp
     ${EDITOR_DIR}/editor_window.cpp
+    ${EDITOR_DIR}/guide_window.cpp
 )
 target_link_libraries(editor_gui PUBLIC editor_core drill_windows Qt6::Widgets)
+# The teachers' guide, for the "Aiuto" menu.
+qt_add_resources(editor_gui editor_guide PREFIX /guida BASE ${CMAKE_SOURCE_DIR}/docs
+                 FILES ${CMAKE_SOURCE_DIR}/docs/raccolte.md)
 
 add_executable(analisi-grammaticale-frasi
     ${EDITOR_DIR}/main.cpp

@@ -29,6 +29,7 @@
 #include <utility>
 #include <QVBoxLayout>
 
+#include "guide_window.h"
 #include "part_of_speech_style.h"
 #include "unit_editing.h"
 #include "unit_row.h"
@@ -297,6 +298,18 @@ void EditorWindow::buildActions()
         connect(a, &QAction::triggered, this, [this, code] { setCode(row_->selected(), code); });
         editingActions_.push_back(a);
     }
+    // The teachers' guide, beside the window (not modal).
+    QMenu *help = menuBar()->addMenu(QStringLiteral("A&iuto"));
+    QAction *guide = help->addAction(QStringLiteral("&Guida alle raccolte di frasi"));
+    guide->setShortcut(QKeySequence::HelpContents);
+    connect(guide, &QAction::triggered, this, [this] {
+        auto *window = findChild<GuideWindow *>();
+        if (!window)
+            window = new GuideWindow(this);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
 }
 
 void EditorWindow::warn(const QString &text)

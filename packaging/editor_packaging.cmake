@@ -17,3 +17,6 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/editor-icon.svg
 # The analysis (lt-proc, cg-proc, apertium-tagger and the Italian data), and
 # Qt's own dialogs (open, save) in Italian.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "apertium, apertium-spa-ita, cg3, qt6-translations-l10n")
+# The teachers' guide to the collections, beside the copyright file; the
+# editor also carries it, for its "Aiuto" menu.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/raccolte.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${AG_PROGRAM})

@@ -9,11 +9,13 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "file_bytes.h"
 
 #include "editor/editor_window.h"
+#include "editor/guide_window.h"
 #include "editor/unit_row.h"
 #include "layouts/design_widgets.h"
 #include "layouts/layout_builder.h"
@@ -293,6 +295,24 @@ private slots:
             said = said || label->text().startsWith(QStringLiteral("Frase valida: 1 parte."));
         QVERIFY(said);
         list->clear();
+    }
+
+    void helpMenuOpensTheGuide()
+    {
+        auto w = window(home_.filePath(QStringLiteral("m")));
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        auto *guide = w->findChild<GuideWindow *>();
+        QVERIFY(guide && guide->isVisible());
+        const QString text = guide->findChild<QTextBrowser *>()->toPlainText();
+        QVERIFY2(text.startsWith(QStringLiteral("Raccolte di frasi per gli insegnanti")), qPrintable(text.left(80)));
+        QVERIFY(text.contains(QStringLiteral("UTF-16")));
+        // Without an analyser there is nothing to restart.
+        for (QAction *a : w->findChildren<QAction *>())
+            if (a->text().contains(QStringLiteral("Riavvia")))
+                QVERIFY(!a->isEnabled());
     }
 
     void analyserAnswersWhileTheWindowWaits()

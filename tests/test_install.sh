@@ -107,6 +107,8 @@ check_layout() {
     grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright" \
         || fail "no machine-readable copyright file in $doc"
     gzip -t "$doc/changelog.Debian.gz" 2>/dev/null || fail "no compressed changelog in $doc"
+    grep -q '^# Raccolte di frasi per gli insegnanti' "$doc/raccolte.md" 2>/dev/null \
+        || fail "no teachers' guide at $doc/raccolte.md"
     local command page out
     for command in "$usr"/bin/*; do
         page=$usr/share/man/man1/$(basename "$command").1.gz
