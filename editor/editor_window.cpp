@@ -717,7 +717,12 @@ void EditorWindow::addEntry()
     if (!settleText([this] { addEntry(); }))
         return;
     current_ = -1;
-    list_->clearSelection();
+    {
+        // No current row either: a click on the sentence that was current
+        // must still choose it.
+        const QSignalBlocker block(list_);
+        list_->setCurrentRow(-1);
+    }
     showEntry(-1);
     text_->setFocus();
     validation_->setText(QStringLiteral("Scrivere la nuova frase e premere Invio per analizzarla."));

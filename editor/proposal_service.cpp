@@ -163,8 +163,8 @@ void ProposalService::report(const QString &analyserStatus, bool usable, bool re
     else
         state = analyserStatus
                 + (retrying ? QStringLiteral(" Nuovo tentativo da solo fra %1 secondi; per riprovare subito: menu "
-                                             "«Frase», «Riavvia l'analizzatore». Se non riparte, reinstallare il "
-                                             "programma.")
+                                             "«Frase», «Riavvia l'analizzatore». Se non riparte mai, reinstallare "
+                                             "i pacchetti apertium, apertium-spa-ita e cg3.")
                                   .arg((retryMs_ + 999) / 1000)
                             : QString());
     if (state != state_) {

@@ -197,6 +197,8 @@ private slots:
         QTest::newRow("typed after Ctrl+N") << QStringList{"Ctrl+N", "type", "Ctrl+S"} << 3;
         QTest::newRow("typed after Ctrl+N, other sentence")
             << QStringList{"Ctrl+N", "type", "choose 2", "Ctrl+S"} << 3;
+        QTest::newRow("typed after Ctrl+N, the sentence that was current")
+            << QStringList{"Ctrl+N", "type", "choose 1", "Ctrl+S"} << 3;
         QTest::newRow("move down") << QStringList{"type", "Alt+Down", "Ctrl+S"} << 2;
         QTest::newRow("part of speech set") << QStringList{"type", "Alt+5", "Ctrl+S"} << 2;
         QTest::newRow("close") << QStringList{"type", "close"} << 2;
@@ -221,7 +223,9 @@ private slots:
                 text->selectAll();
                 QTest::keyClicks(text, QStringLiteral("Grandina forte."));
             } else if (step.startsWith(QLatin1String("choose "))) {
-                list->setCurrentRow(step.mid(7).toInt() - 1);
+                const int row = step.mid(7).toInt() - 1;
+                list->setCurrentRow(row);
+                QCOMPARE(text->text(), row == 0 ? QStringLiteral("Piove.") : QStringLiteral("Nevica."));  // shown
             } else if (step == QLatin1String("close")) {
                 answerNextQuestion(QStringLiteral("Salva"), &asked);
                 QVERIFY(w->close());
