@@ -1,20 +1,24 @@
 // Takes the README's pictures of the sentence editor: a collection with a
 // few sentences and an unreadable line, a sentence just analysed, the choice
-// of a part of speech. Usage: editor_screenshots <output folder>
+// of a part of speech, the window waiting for the analyser, the teachers'
+// guide. Usage: editor_screenshots <output folder>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 
 #include "editor/editor_window.h"
+#include "editor/guide_window.h"
 #include "editor/sentence_proposer.h"
 #include "editor/unit_row.h"
 
@@ -66,6 +70,35 @@ int main(int argc, char **argv)
     while (window.analysing())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     grab(&window, out + QStringLiteral("/editor-proposal.png"));
+
+    // The teachers' guide of the Aiuto menu.
+    {
+        editor::GuideWindow guide(&window);
+        guide.show();
+        grab(&guide, out + QStringLiteral("/editor-guide.png"));
+    }
+
+    // The window while a proposal is on its way, from a stand-in analyser
+    // that takes two seconds a sentence.
+    {
+        auto slow = std::make_unique<editor::Analyser>(
+            std::vector<editor::PipelineStage>{
+                {QStringLiteral("bash"), {QStringLiteral("-c"), QStringLiteral("while read -r -d '' x; do sleep 2; printf '\\0'; done")}}},
+            10000);
+        editor::EditorWindow busy(folder, std::make_unique<editor::SentenceProposer>(std::move(slow)), QString());
+        busy.resize(window.size());
+        busy.show();
+        busy.openFile(folder + QStringLiteral("/Classe 2B.txt"));
+        busy.findChild<QListWidget *>()->setCurrentRow(2);
+        busy.findChild<QLineEdit *>()->setText(QStringLiteral("Che bella giornata di sole!"));  // typed, then Invio
+        busy.analyseText(QStringLiteral("Che bella giornata di sole!"));
+        auto *bar = busy.findChild<QProgressBar *>();
+        while (busy.analysing() && !bar->isVisible())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        grab(&busy, out + QStringLiteral("/editor-working.png"));
+        while (busy.analysing())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
 
     // The choice of a part of speech, opened on the fourth box.
     auto *row = window.findChild<editor::UnitRow *>();
