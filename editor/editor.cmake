@@ -14,7 +14,7 @@ add_library(editor_core STATIC
     ${EDITOR_DIR}/collection_document.cpp
 )
 target_include_directories(editor_core PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(editor_core PUBLIC drill_rules Qt6::Core)
+target_link_libraries(editor_core PUBLIC drill_rules lexicon Qt6::Core)
 
 # The window, its widgets and the preview built from the drill's layouts.
 add_library(editor_gui STATIC
@@ -36,3 +36,6 @@ include(${CMAKE_SOURCE_DIR}/tests/editor_tests.cmake)
 # The README's pictures of the editor (scripts/editor-screenshots.sh).
 add_executable(editor_screenshots EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/editor_screenshots.cpp)
 target_link_libraries(editor_screenshots PRIVATE editor_gui)
+
+# The editor finds the lexicon beside itself in the build folder.
+add_dependencies(analisi-grammaticale-frasi lexicon_data)

@@ -9,3 +9,8 @@ endfunction()
 editor_test(test_editor_analysis editor_core)
 editor_test(test_editor_document editor_core)
 editor_test(test_editor_window editor_gui)
+
+# The lexicon: conversion, damaged files, and the build's own lexicon file.
+editor_test(test_lexicon lexicon)
+target_compile_definitions(test_lexicon PRIVATE LEXICON_FILE="${CMAKE_BINARY_DIR}/lessico/morph-it.lex")
+add_dependencies(test_lexicon lexicon_data)
