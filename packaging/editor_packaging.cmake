@@ -17,3 +17,5 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/editor-icon.svg
 # The analysis (lt-proc, cg-proc, apertium-tagger and the Italian data), and
 # Qt's own dialogs (open, save) in Italian.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "apertium, apertium-spa-ita, cg3, qt6-translations-l10n")
+# The full-form lexicon behind the proposals, found through the data folders.
+install(FILES ${LEXICON_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/analisi-grammaticale/lessico)
