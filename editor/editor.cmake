@@ -7,6 +7,7 @@ add_library(editor_core STATIC
     ${EDITOR_DIR}/analyser_stream.cpp
     ${EDITOR_DIR}/analyser.cpp
     ${EDITOR_DIR}/word_lexicon.cpp
+    ${EDITOR_DIR}/lexicon_readings.cpp
     ${EDITOR_DIR}/unit_rules.cpp
     ${EDITOR_DIR}/sentence_proposer.cpp
     ${EDITOR_DIR}/propose_command.cpp
