@@ -436,8 +436,7 @@ struct Repair {
 const std::vector<Repair> &repairs()
 {
     static const std::vector<Repair> table = {
-        {{"articolo-non-pronome", "Abbiamo vinto la partita.",
-          "Abbiamo vinto/5 la/1 partita./2",
+        {{"articolo-non-pronome", "Abbiamo vinto la partita.", "", "Abbiamo vinto/5 la/1 partita./2",
           "«la», «lo», «le» letti come pronome sono articoli davanti a un nome (o a un participio senza ausiliare "
           "che è anche un nome)"},
          [](Around &a) {
@@ -466,7 +465,11 @@ const std::vector<Repair> &repairs()
              }
              return true;
          }},
-        {{"il-articolo", "Il gatto dorme.", "Il/1 gatto/2 dorme./5", "«il» e «i» sono sempre articoli"},
+        {{"il-articolo",
+          "Il gatto dorme.",
+          "^Il/il<prn><pro><p3><m><sg>$ ^gatto/gatto<n><m><sg>$ ^dorme/dormire<vblex><pri><p3><sg>$^./.<sent>$",
+          "Il/1 gatto/2 dorme./5",
+          "«il» e «i» sono sempre articoli"},
          [](Around &a) {
              if (!((a.w.lower == "il" || a.w.lower == "i") && a.w.code == kPron))
                  return false;
@@ -474,7 +477,11 @@ const std::vector<Repair> &repairs()
              a.w.reading.tags = {"det", "def"};
              return true;
          }},
-        {{"verbo-dopo-articolo", "La porta è aperta.", "La/1 porta/2 è/5 aperta./3",
+        {{"verbo-dopo-articolo",
+          "La porta è chiusa.",
+          "^La/il<det><def><f><sg>$ ^porta/portare<vblex><pri><p3><sg>/porta<n><f><sg>$ "
+          "^è/essere<vbser><pri><p3><sg>$ ^chiusa/chiuso<adj><f><sg>$^./.<sent>$",
+          "La/1 porta/2 è/5 chiusa./3",
           "dopo un articolo, o dopo un aggettivo di un gruppo del nome che non ha ancora il suo nome, una parola "
           "letta come verbo finito è un nome; dopo l'articolo anche una letta come avverbio"},
          [](Around &a) {
@@ -493,7 +500,10 @@ const std::vector<Repair> &repairs()
              }
              return true;
          }},
-        {{"participio-nome-dopo-verbo", "Luca presenterà ricorso.", "Luca/2 presenterà/5 ricorso./2",
+        {{"participio-nome-dopo-verbo",
+          "Il sindaco presenterà ricorso.",
+          "",
+          "Il/1 sindaco/2 presenterà/5 ricorso./2",
           "un participio subito dopo un verbo finito che non è ausiliare, se può essere un nome, è il nome"},
          [](Around &a) {
              Reading noun;
@@ -504,7 +514,7 @@ const std::vector<Repair> &repairs()
              a.w.code = kNoun;
              return true;
          }},
-        {{"subito-avverbio", "Vieni subito.", "Vieni/5 subito./6",
+        {{"subito-avverbio", "Vieni subito.", "", "Vieni/5 subito./6",
           "un participio senza ausiliare che è anche un avverbio («subito») è l'avverbio"},
          [](Around &a) {
              if (!(isParticiple(a.w) && !(a.prev && isAux(*a.prev))))
@@ -515,7 +525,10 @@ const std::vector<Repair> &repairs()
              a.w.code = kAdv;
              return true;
          }},
-        {{"nome-avverbio", "E ora andiamo.", "E/8 ora/6 andiamo./5",
+        {{"nome-avverbio",
+          "E ora andiamo.",
+          "^E/e<cnjcoo>$ ^ora/ora<n><f><sg>/ora<adv>$ ^andiamo/andare<vblex><pri><p1><pl>$^./.<sent>$",
+          "E/8 ora/6 andiamo./5",
           "un nome senza articolo, preposizione o aggettivo davanti, che è anche un avverbio, è l'avverbio"},
          [](Around &a) {
              if (!(a.w.code == kNoun
@@ -527,7 +540,7 @@ const std::vector<Repair> &repairs()
              a.w.code = kAdv;
              return true;
          }},
-        {{"aggettivo-avverbio-prima-di-articolo", "È proprio una sorpresa.", "È/5 proprio/6 una/1 sorpresa./2",
+        {{"aggettivo-avverbio-prima-di-articolo", "È proprio una sorpresa.", "", "È/5 proprio/6 una/1 sorpresa./2",
           "un aggettivo che è anche avverbio, davanti a un articolo, è l'avverbio"},
          [](Around &a) {
              if (!(a.w.code == kAdj && !a.w.determiner && a.next && a.next->code == kArt && a.w.suffix.empty()
@@ -539,7 +552,10 @@ const std::vector<Repair> &repairs()
              a.w.code = kAdv;
              return true;
          }},
-        {{"sconosciuto-dopo-preposizione", "Arriva in mattinata.", "Arriva/5 in/7 mattinata./2",
+        {{"sconosciuto-dopo-preposizione",
+          "Arriva in mattinata.",
+          "^Arriva/arrivare<vblex><pri><p3><sg>$ ^in/in<pr>$ ^mattinata/*mattinata$^./.<sent>$",
+          "Arriva/5 in/7 mattinata./2",
           "una parola sconosciuta letta come participio subito dopo una preposizione semplice è un nome"},
          [](Around &a) {
              if (!(!a.w.known && isParticiple(a.w) && a.prevOpen && a.prev->code == kPrep && !a.prev->articulated))
@@ -548,7 +564,11 @@ const std::vector<Repair> &repairs()
              a.w.reading.tags = {"n"};
              return true;
          }},
-        {{"sconosciuto-dopo-nome", "Ho un gatto zampettante.", "Ho/5 un/1 gatto/2 zampettante./3",
+        {{"sconosciuto-dopo-nome",
+          "Ho un cane pasticcione.",
+          "^Ho/avere<vbhaver><pri><p1><sg>$ ^un/un<det><ind><m><sg>$ ^cane/cane<n><m><sg>$ "
+          "^pasticcione/*pasticcione$^./.<sent>$",
+          "Ho/5 un/1 cane/2 pasticcione./3",
           "una parola sconosciuta subito dopo un nome è più probabilmente il suo aggettivo"},
          [](Around &a) {
              if (!(!a.w.known && a.w.toCheck && a.w.code == kNoun && a.prevOpen && a.prev->code == kNoun
@@ -557,7 +577,7 @@ const std::vector<Repair> &repairs()
              a.w.code = kAdj;
              return true;
          }},
-        {{"aggettivo-dopo-nome", "I cani randagi abbaiano.", "I/1 cani/2 randagi/3 abbaiano./5",
+        {{"aggettivo-dopo-nome", "Ho visto due gatti randagi.", "", "Ho visto/5 due/3 gatti/2 randagi./3",
           "una parola che l'analizzatore non conosce, letta dal lessico come nome, subito dopo un nome è il suo "
           "aggettivo quando può esserlo (il lessico non guarda il contesto, l'analizzatore sì)"},
          [](Around &a) {
@@ -569,7 +589,7 @@ const std::vector<Repair> &repairs()
              a.w.code = kAdj;
              return true;
          }},
-        {{"nome-dopo-preposizione", "Il treno arriva in orario.", "Il/1 treno/2 arriva/5 in/7 orario./2",
+        {{"nome-dopo-preposizione", "Arriverò in ritardo.", "", "Arriverò/5 in/7 ritardo./2",
           "dopo una preposizione una parola letta come verbo finito, che può essere un nome, è il nome"},
          [](Around &a) {
              Reading noun;
@@ -580,7 +600,7 @@ const std::vector<Repair> &repairs()
              a.w.code = kNoun;
              return true;
          }},
-        {{"avverbio-interrogativo", "Dove abita tua zia?", "Dove/6 abita/5 tua/3 zia?/2",
+        {{"avverbio-interrogativo", "Quando parte il treno?", "", "Quando/6 parte/5 il/1 treno?/2",
           "«perché», «dove», «quando», «come» in testa a una domanda sono avverbi interrogativi"},
          [](Around &a) {
              static const std::set<std::string, std::less<>> words = {"perché", "dove", "quando", "come"};

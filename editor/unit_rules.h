@@ -36,10 +36,14 @@ std::vector<ProposedUnit> proposeUnits(const std::vector<Token> &tokens, const l
                                        std::vector<std::string> *firedRepairs = nullptr);
 
 // The context repairs, each with the ordinary sentence that shows it and
-// that sentence's units as "testo/codice" ("Il/1 gatto/2 dorme./5").
+// that sentence's units as "testo/codice" ("Il/1 gatto/2 dorme./5"). Where
+// today's analyser does not make the mistake a repair guards against on any
+// plain sentence, `analysis` is the analyser's output that shows it (and the
+// example is read without the lexicon); otherwise it is empty.
 struct RepairRule {
     const char *name;
     const char *example;
+    const char *analysis;
     const char *expected;
     const char *what;  // Italian, for maintainers
 };
