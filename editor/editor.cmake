@@ -8,6 +8,8 @@ add_library(editor_core STATIC
     ${EDITOR_DIR}/analyser.cpp
     ${EDITOR_DIR}/word_lexicon.cpp
     ${EDITOR_DIR}/lexicon_readings.cpp
+    ${EDITOR_DIR}/feature_table.cpp
+    ${EDITOR_DIR}/feature_proposal.cpp
     ${EDITOR_DIR}/unit_rules.cpp
     ${EDITOR_DIR}/sentence_proposer.cpp
     ${EDITOR_DIR}/propose_command.cpp
@@ -21,6 +23,7 @@ target_link_libraries(editor_core PUBLIC drill_rules lexicon Qt6::Core)
 add_library(editor_gui STATIC
     ${EDITOR_DIR}/part_of_speech_style.cpp
     ${EDITOR_DIR}/unit_row.cpp
+    ${EDITOR_DIR}/feature_panel.cpp
     ${EDITOR_DIR}/word_column_preview.cpp
     ${EDITOR_DIR}/editor_window.cpp
 )

@@ -26,6 +26,9 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "feature_panel.h"
+#include "feature_proposal.h"
+#include "feature_table.h"
 #include "part_of_speech_style.h"
 #include "unit_editing.h"
 #include "unit_row.h"
@@ -135,6 +138,8 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     scroll->setMinimumHeight(110);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mid->addWidget(scroll);
+    features_ = new FeaturePanel(middle);
+    mid->addWidget(features_);
     auto *join = new QPushButton(QStringLiteral("&Unisci con la successiva"), middle);
     auto *split = new QPushButton(QStringLiteral("&Dividi in due"), middle);
     auto *editRow = new QHBoxLayout;
@@ -185,6 +190,15 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     connect(join, &QPushButton::clicked, this, &EditorWindow::joinSelected);
     connect(split, &QPushButton::clicked, this, &EditorWindow::splitSelected);
     connect(row_, &UnitRow::codeChosen, this, &EditorWindow::setCode);
+    connect(row_, &UnitRow::selectionChanged, this, [this](int i) { features_->showUnit(row_->unitAt(i)); });
+    connect(features_, &FeaturePanel::featureToggled, this,
+            [this](std::size_t r, int value) { setFeature(row_->selected(), r, value); });
+    connect(row_, &UnitRow::featureKey, this, [this](int unit, char key) {
+        std::size_t r = 0;
+        int value = 0;
+        if (const ProposedUnit *u = row_->unitAt(unit); u && featureForKey(key, u->unit.code, &r, &value))
+            setFeature(unit, r, value);
+    });
     connect(list_, &QListWidget::currentRowChanged, this, &EditorWindow::showEntry);
     connect(onlyThese_, &QCheckBox::toggled, this, [this](bool on) {
         doc_.setOnlyThese(on);
@@ -486,14 +500,38 @@ void EditorWindow::analyseText(const QString &text)
     row_->setFocus();
 }
 
+void EditorWindow::setFeature(int unit, std::size_t row, int value)
+{
+    if (unit < 0 || unit >= int(units_.size()))
+        return;
+    ProposedUnit &u = units_[std::size_t(unit)];
+    if (!featureTable().at(row).carriedBy(u.unit.code))
+        return;
+    // A press on a doubtful proposal's own value confirms it; otherwise the
+    // press sets the value, or clears it when it was already set.
+    if (!(u.featuresToCheck && featureTable()[row].get(u.unit.features) == value))
+        u.unit.features = toggled(u.unit.features, row, value);
+    u.featuresToCheck = false;
+    applyUnits(units_);
+    row_->select(unit);
+}
+
 void EditorWindow::setCode(int unit, int code)
 {
     if (unit < 0 || unit >= int(units_.size()))
         return;
     ProposedUnit &u = units_[std::size_t(unit)];
     u.unit.code = code;
-    if (!engine::featuresFit(code, u.unit.features))
+    if (!engine::featuresFit(code, u.unit.features)) {
         u.unit.features = {};
+        u.featuresToCheck = false;
+    }
+    // A noun or adjective without gender and number: the lexicon's, to check.
+    if (u.unit.features.isEmpty() && proposer_->lexicon()) {
+        const FeatureProposal p = proposeFeatures(*proposer_->lexicon(), u.unit.text, code);
+        u.unit.features = p.features;
+        u.featuresToCheck = !p.features.isEmpty();
+    }
     u.toCheck = false;  // the teacher has looked at it
     const int keep = row_->selected();
     applyUnits(units_);

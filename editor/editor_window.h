@@ -19,6 +19,7 @@ class QListWidget;
 
 namespace editor {
 
+class FeaturePanel;
 class UnitRow;
 class WordColumnPreview;
 
@@ -56,6 +57,7 @@ private:
     bool saveAs();
     bool askToSave();  // false when the teacher cancels
     void setCode(int unit, int code);
+    void setFeature(int unit, std::size_t row, int value);  // a row of featureTable(); again clears
     void joinSelected();
     void splitSelected();
     void addEntry();
@@ -76,6 +78,7 @@ private:
     QCheckBox *onlyThese_;
     QLineEdit *text_;
     UnitRow *row_;
+    FeaturePanel *features_;
     QLabel *validation_;
     QLabel *analyserState_;
     WordColumnPreview *preview_;

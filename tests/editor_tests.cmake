@@ -19,3 +19,6 @@ add_dependencies(test_lexicon lexicon_data)
 editor_test(test_repair_rules editor_core)
 target_compile_definitions(test_repair_rules PRIVATE LEXICON_FILE="${CMAKE_BINARY_DIR}/lessico/morph-it.lex")
 add_dependencies(test_repair_rules lexicon_data)
+
+# Features in the editor: keys, buttons, the lexicon's proposals.
+editor_test(test_editor_features editor_gui)
