@@ -128,7 +128,9 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     mid->addWidget(textLabel);
     mid->addLayout(textRow);
     auto *partsLabel =
-        new QLabel(QStringLiteral("Parti (clic o tasti 1..9 per la parte del discorso; ? = da controllare):"), middle);
+        new QLabel(QStringLiteral("Parti (clic o tasti 1..9 per la parte del discorso, D N T M F S P per le "
+                                  "caratteristiche; ? = da controllare):"),
+                   middle);
     partsLabel->setWordWrap(true);
     mid->addWidget(partsLabel);
     row_ = new UnitRow(middle);

@@ -14,7 +14,7 @@ FeaturePanel::FeaturePanel(QWidget *parent) : QWidget(parent)
     grid->setContentsMargins(0, 0, 0, 0);
     title_ = new QLabel(this);
     title_->setWordWrap(true);
-    grid->addWidget(title_, 0, 0, 1, 4);
+    grid->addWidget(title_, 0, 0, 1, 5);
     const auto &table = featureTable();
     for (std::size_t r = 0; r < table.size(); ++r) {
         auto *name = new QLabel(QString::fromUtf8(table[r].name) + QLatin1Char(':'), this);
@@ -53,9 +53,11 @@ void FeaturePanel::showUnit(const ProposedUnit *unit)
             b->setVisible(carried);
             b->setChecked(carried && table[r].get(unit->unit.features) == table[r].choices[c].value);
             // A proposal the teacher should check is drawn like a doubtful box.
-            b->setStyleSheet(unit && unit->featuresToCheck && b->isChecked()
-                                 ? QStringLiteral("QPushButton { border: 2px dashed #606060; }")
-                                 : QString());
+            const bool doubt = unit && unit->featuresToCheck && b->isChecked();
+            b->setStyleSheet(QStringLiteral("QPushButton { padding: 3px 8px; }"
+                                            " QPushButton:checked { background: #c8d8f0; color: #000040;"
+                                            " border: 2px %1 #000080; border-radius: 3px; }")
+                                 .arg(doubt ? QStringLiteral("dashed") : QStringLiteral("solid")));
         }
     }
     if (!unit)

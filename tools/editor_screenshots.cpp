@@ -67,6 +67,11 @@ int main(int argc, char **argv)
                                       "arrabbiò e se ne andò."));
     grab(&window, out + QStringLiteral("/editor-proposal.png"));
 
+    // The features of a unit: "una" selected, its kind, gender and number.
+    auto *unitRow = window.findChild<editor::UnitRow *>();
+    unitRow->select(3);
+    grab(&window, out + QStringLiteral("/editor-features.png"));
+
     // The choice of a part of speech, opened on the fourth box.
     auto *row = window.findChild<editor::UnitRow *>();
     QTimer::singleShot(300, [&] {
