@@ -95,7 +95,7 @@ void UnitRow::restyle()
         buttons_[i]->adjustSize();
         buttons_[i]->setToolTip(QStringLiteral("%1%2 — clic per cambiare la parte del discorso (tasti 1..9)")
                                     .arg(partOfSpeechName(u.unit.code),
-                                         u.toCheck ? QStringLiteral(", da controllare: parola sconosciute all'analizzatore")
+                                         u.toCheck ? QStringLiteral(", da controllare: parola sconosciuta all'analizzatore e al lessico")
                                                    : QString()));
         buttons_[i]->setAccessibleName(QStringLiteral("%1: %2").arg(text, partOfSpeechName(u.unit.code)));
     }

@@ -813,7 +813,15 @@ void groupVerbs(std::vector<Word> &words)
         if (p + 1 == head && (words[p].lower == "ci" || words[p].lower == "c'" || words[p].lower == "vi") && ofPlace) {
             words[p].code = kAdv;
         } else if (p < head) {
-            const bool pronominal = sameSubject(words[p], subject)
+            // The particle also chooses between the verb's own readings:
+            // "Me ne sono accorto", where the tagger read "sono" as "they are".
+            bool otherReading = false;
+            for (std::size_t k = head; k <= last && !otherReading; ++k)
+                if (isFinite(words[k]))
+                    for (const auto &alt : words[k].alternatives)
+                        otherReading = otherReading
+                                       || (alt.size() == 1 && isVerbReading(alt.front()) && sameSubject(words[p], alt.front()));
+            const bool pronominal = sameSubject(words[p], subject) || otherReading
                                     || (words[p].lower == "se" && p + 1 < head && words[p + 1].lower == "ne");
             if (pronominal) {
                 for (std::size_t k = p; k < head; ++k)

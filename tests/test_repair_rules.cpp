@@ -67,6 +67,38 @@ private slots:
                  qPrintable(QStringLiteral("la regola non è scattata")));
     }
 
+    // Verb groups whose words the analyser does not know, or reads in
+    // another person: the lexicon's participle after an auxiliary, the
+    // particle's person choosing the verb's reading.
+    void verbGroupsWithTheLexicon_data()
+    {
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("units");
+        QTest::newRow("participle the analyser does not know")
+            << QStringLiteral("Il vento ha spezzato i rami.")
+            << QStringLiteral("Il/1 vento/2 ha spezzato/5 i/1 rami./2");
+        QTest::newRow("reflexive verb the analyser does not know")
+            << QStringLiteral("Anna si pettina.") << QStringLiteral("Anna/2 si pettina./5");
+        QTest::newRow("particle of the first person, verb read as the third")
+            << QStringLiteral("Me ne sono accorto.") << QStringLiteral("Me ne sono accorto./5");
+        QTest::newRow("ci of place stays an adverb")
+            << QStringLiteral("Ci sono due gatti.") << QStringLiteral("Ci/6 sono/5 due/3 gatti./2");
+    }
+    void verbGroupsWithTheLexicon()
+    {
+        if (!Analyser::missingPackages().isEmpty())
+            QSKIP("analizzatore non installato");
+        QFETCH(QString, sentence);
+        QFETCH(QString, units);
+        static Analyser analyser;
+        static QString problem;
+        static const auto lex = lexicon::Lexicon::open(QStringLiteral(LEXICON_FILE), &problem);
+        QVERIFY2(lex, qPrintable(problem));
+        const auto tokens = analyser.analyse(sentence);
+        QVERIFY2(tokens.has_value(), qPrintable(analyser.status()));
+        QCOMPARE(brief(proposeUnits(*tokens, lex.get())), units);
+    }
+
     // Words unknown to the analyser take the lexicon's features, and a
     // form of two genders or numbers is marked for the teacher to check.
     void lexiconFeaturesAndDoubt_data()
