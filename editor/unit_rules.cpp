@@ -813,11 +813,13 @@ void groupVerbs(std::vector<Word> &words)
         if (p + 1 == head && (words[p].lower == "ci" || words[p].lower == "c'" || words[p].lower == "vi") && ofPlace) {
             words[p].code = kAdv;
         } else if (p < head) {
-            // The particle also chooses between the verb's own readings:
-            // "Me ne sono accorto", where the tagger read "sono" as "they are".
+            // Before "essere" and a participle the particle also chooses
+            // between the auxiliary's readings: "Me ne sono accorto", where
+            // the tagger read "sono" as "they are". (Not other verbs: "mi
+            // presti" is "you lend me", whatever else "presti" can be.)
             bool otherReading = false;
-            for (std::size_t k = head; k <= last && !otherReading; ++k)
-                if (isFinite(words[k]))
+            for (std::size_t k = head; k < last && !otherReading; ++k)
+                if (isFinite(words[k]) && words[k].reading.lemma == "essere")
                     for (const auto &alt : words[k].alternatives)
                         otherReading = otherReading
                                        || (alt.size() == 1 && isVerbReading(alt.front()) && sameSubject(words[p], alt.front()));

@@ -81,6 +81,8 @@ private slots:
             << QStringLiteral("Anna si pettina.") << QStringLiteral("Anna/2 si pettina./5");
         QTest::newRow("particle of the first person, verb read as the third")
             << QStringLiteral("Me ne sono accorto.") << QStringLiteral("Me ne sono accorto./5");
+        QTest::newRow("particle of another person than the verb's")
+            << QStringLiteral("Mi presti il libro?") << QStringLiteral("Mi/4 presti/5 il/1 libro?/2");
         QTest::newRow("ci of place stays an adverb")
             << QStringLiteral("Ci sono due gatti.") << QStringLiteral("Ci/6 sono/5 due/3 gatti./2");
     }
