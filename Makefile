@@ -3,6 +3,7 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
+LEXICON_FUZZ_SECONDS ?= 20
 FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
@@ -49,6 +50,10 @@ fuzz: deps
 	@mkdir -p $(FUZZ_DIR)/corpus
 	@$(FUZZ_DIR)/fuzz_collection_format -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -dict=tests/fuzz/collection.dict -print_final_stats=1 \
 		$(FUZZ_DIR)/corpus tests/fuzz/corpus
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_lexicon
+	@mkdir -p $(FUZZ_DIR)/lexicon-corpus
+	@$(FUZZ_DIR)/fuzz_lexicon -max_total_time=$(LEXICON_FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
+		$(FUZZ_DIR)/lexicon-corpus tests/fuzz/lexicon-corpus
 
 bench: build
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks

@@ -37,3 +37,8 @@ add_dependencies(benchmarks bench_editor_proposals analisi-grammaticale-frasi)
 drill_bench(bench_editor_speed ${BENCH_DIR}/editor_speed.cpp ${BENCH_DIR}/paint_probe.h)
 target_link_libraries(bench_editor_speed PRIVATE editor_gui)
 add_dependencies(benchmarks bench_editor_speed)
+
+# The lexicon: opening and looking up.
+drill_bench(bench_lexicon ${BENCH_DIR}/lexicon_speed.cpp)
+target_link_libraries(bench_lexicon PRIVATE lexicon)
+add_dependencies(benchmarks bench_lexicon lexicon_data)

@@ -80,3 +80,8 @@ echo
 "$BUILD/bench_editor_proposals" "$BUILD/analisi-grammaticale-frasi" 2>>"$LOG"
 echo
 "$BUILD/bench_editor_speed" 2>>"$LOG"
+echo
+# ... and on the everyday sentences written apart from the rules.
+"$BUILD/bench_editor_proposals" "$BUILD/analisi-grammaticale-frasi" "$(dirname "$0")/../tests/data/frasi_quotidiane.txt" 2>>"$LOG"
+echo
+"$BUILD/bench_lexicon" "$BUILD/lessico/morph-it.lex" 2>>"$LOG"

@@ -19,11 +19,11 @@ QString keyOf(const std::vector<U> &units, Get unit)
 
 void CheckMarks::remember(const std::vector<ProposedUnit> &units)
 {
-    std::vector<bool> marks;
+    std::vector<Marks> marks;
     bool any = false;
     for (const auto &u : units) {
-        marks.push_back(u.toCheck);
-        any = any || u.toCheck;
+        marks.push_back({u.toCheck, u.featuresToCheck});
+        any = any || u.toCheck || u.featuresToCheck;
     }
     const QString key = keyOf(units, [](const ProposedUnit &u) -> const auto & { return u.unit; });
     if (any)
@@ -36,8 +36,10 @@ std::vector<ProposedUnit> CheckMarks::recall(const std::vector<engine::collectio
 {
     const auto found = marks_.constFind(keyOf(units, [](const engine::collection::Unit &u) -> const auto & { return u; }));
     std::vector<ProposedUnit> out;
-    for (std::size_t i = 0; i < units.size(); ++i)
-        out.push_back({units[i], found != marks_.constEnd() && i < found->size() && (*found)[i]});
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const bool known = found != marks_.constEnd() && i < found->size();
+        out.push_back({units[i], known && (*found)[i].unit, known && (*found)[i].features});
+    }
     return out;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The "?" marks of the sentences of a collection: which units hold a word
-// the analyser did not know. They are not written in the file, so the
+// the analyser did not know, and which features were proposed with doubt. They are not written in the file, so the
 // editor remembers them by the sentence they belong to, and finds them again
 // when the teacher comes back to it after moving elsewhere (entries may have
 // moved, been added or removed in between).
@@ -20,7 +20,11 @@ public:
     std::vector<ProposedUnit> recall(const std::vector<engine::collection::Unit> &units) const;
 
 private:
-    QHash<QString, std::vector<bool>> marks_;
+    struct Marks {
+        bool unit = false;
+        bool features = false;
+    };
+    QHash<QString, std::vector<Marks>> marks_;
 };
 
 }  // namespace editor

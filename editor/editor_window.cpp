@@ -30,6 +30,9 @@
 #include <QVBoxLayout>
 
 #include "guide_window.h"
+#include "feature_panel.h"
+#include "feature_proposal.h"
+#include "feature_table.h"
 #include "part_of_speech_style.h"
 #include "unit_editing.h"
 #include "unit_row.h"
@@ -135,7 +138,9 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     mid->addWidget(textLabel);
     mid->addLayout(textRow);
     auto *partsLabel =
-        new QLabel(QStringLiteral("Parti (clic o tasti 1..9 per la parte del discorso; ? = da controllare):"), middle);
+        new QLabel(QStringLiteral("Parti (clic o tasti 1..9 per la parte del discorso, D N T M F S P per le "
+                                  "caratteristiche; ? = da controllare):"),
+                   middle);
     partsLabel->setWordWrap(true);
     mid->addWidget(partsLabel);
     row_ = new UnitRow(middle);
@@ -145,6 +150,8 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     scroll->setMinimumHeight(110);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mid->addWidget(scroll);
+    features_ = new FeaturePanel(middle);
+    mid->addWidget(features_);
     auto *join = new QPushButton(QStringLiteral("&Unisci con la successiva"), middle);
     auto *split = new QPushButton(QStringLiteral("&Dividi in due"), middle);
     auto *editRow = new QHBoxLayout;
@@ -215,6 +222,15 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     connect(split, &QPushButton::clicked, this, &EditorWindow::splitSelected);
     connect(row_, &UnitRow::codeChosen, this, &EditorWindow::setCode);
     connect(list_, &QListWidget::currentRowChanged, this, &EditorWindow::chooseEntry);
+    connect(row_, &UnitRow::selectionChanged, this, [this](int i) { features_->showUnit(row_->unitAt(i)); });
+    connect(features_, &FeaturePanel::featureToggled, this,
+            [this](std::size_t r, int value) { setFeature(row_->selected(), r, value); });
+    connect(row_, &UnitRow::featureKey, this, [this](int unit, char key) {
+        std::size_t r = 0;
+        int value = 0;
+        if (const ProposedUnit *u = row_->unitAt(unit); u && featureForKey(key, u->unit.code, &r, &value))
+            setFeature(unit, r, value);
+    });
     connect(onlyThese_, &QCheckBox::toggled, this, [this](bool on) {
         doc_.setOnlyThese(on);
         refreshList(current_);
@@ -670,14 +686,38 @@ void EditorWindow::chooseEntry(int index)
     });
 }
 
+void EditorWindow::setFeature(int unit, std::size_t row, int value)
+{
+    if (unit < 0 || unit >= int(units_.size()))
+        return;
+    ProposedUnit &u = units_[std::size_t(unit)];
+    if (!featureTable().at(row).carriedBy(u.unit.code))
+        return;
+    // A press on a doubtful proposal's own value confirms it; otherwise the
+    // press sets the value, or clears it when it was already set.
+    if (!(u.featuresToCheck && featureTable()[row].get(u.unit.features) == value))
+        u.unit.features = toggled(u.unit.features, row, value);
+    u.featuresToCheck = false;
+    applyUnits(units_);
+    row_->select(unit);
+}
+
 void EditorWindow::setCode(int unit, int code)
 {
     if (unit < 0 || unit >= int(units_.size()))
         return;
     ProposedUnit &u = units_[std::size_t(unit)];
     u.unit.code = code;
-    if (!engine::featuresFit(code, u.unit.features))
+    if (!engine::featuresFit(code, u.unit.features)) {
         u.unit.features = {};
+        u.featuresToCheck = false;
+    }
+    // A noun or adjective without gender and number: the lexicon's, to check.
+    if (u.unit.features.isEmpty() && service_->lexicon()) {
+        const FeatureProposal p = proposeFeatures(*service_->lexicon(), u.unit.text, code);
+        u.unit.features = p.features;
+        u.featuresToCheck = !p.features.isEmpty();
+    }
     u.toCheck = false;  // the teacher has looked at it
     const int keep = row_->selected();
     applyUnits(units_);

@@ -23,6 +23,7 @@ class QTimer;
 
 namespace editor {
 
+class FeaturePanel;
 class UnitRow;
 class WordColumnPreview;
 
@@ -66,6 +67,7 @@ private:
     bool saveAs();
     bool askToSave();  // false when the teacher cancels
     void setCode(int unit, int code);
+    void setFeature(int unit, std::size_t row, int value);  // a row of featureTable(); again clears
     void joinSelected();
     void splitSelected();
     void addEntry();
@@ -110,6 +112,7 @@ private:
     QCheckBox *onlyThese_;
     QLineEdit *text_;
     UnitRow *row_;
+    FeaturePanel *features_;
     QLabel *validation_;
     QLabel *analyserState_;
     WordColumnPreview *preview_;

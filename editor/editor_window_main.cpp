@@ -27,7 +27,10 @@ int runEditor(int argc, char **argv)
     auto analyser = editor::installedAnalyser(&note);
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                            + QStringLiteral("/analisi-grammaticale/frasi");
-    editor::EditorWindow window(folder, std::make_unique<editor::SentenceProposer>(std::move(analyser)), note);
+    auto proposer = std::make_unique<editor::SentenceProposer>(std::move(analyser));
+    if (!proposer->lexiconProblem().isEmpty())
+        note = (note.isEmpty() ? QString() : note + QLatin1Char(' ')) + proposer->lexiconProblem();
+    editor::EditorWindow window(folder, std::move(proposer), note);
     const QStringList args = QApplication::arguments();
     if (args.size() > 1 && !args.at(1).startsWith(QLatin1Char('-')))
         window.openFile(args.at(1));  // a file given on the command line or by the desktop

@@ -87,7 +87,8 @@ private:
 };
 
 ProposalService::ProposalService(std::unique_ptr<SentenceProposer> proposer, int retryMs, QObject *parent)
-    : QObject(parent), threaded_(proposer && proposer->analyser()), retryMs_(retryMs)
+    : QObject(parent), threaded_(proposer && proposer->analyser()), retryMs_(retryMs),
+      lexicon_(proposer ? proposer->sharedLexicon() : nullptr)
 {
     if (!threaded_) {
         direct_ = std::move(proposer);

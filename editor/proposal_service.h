@@ -36,6 +36,8 @@ public:
     bool hasAnalyser() const { return threaded_; }
     // Italian, for the status line: ready, restarted, or what the teacher can do.
     QString state() const { return state_; }
+    // The proposer's lexicon, for the features the teacher sets by hand; or none.
+    const lexicon::Lexicon *lexicon() const { return lexicon_.get(); }
 
 signals:
     void done(const editor::ProposalService::Proposals &proposals);
@@ -54,6 +56,7 @@ private:
     Worker *worker_ = nullptr;
     bool busy_ = false;
     QString state_;
+    std::shared_ptr<const lexicon::Lexicon> lexicon_;
 };
 
 }  // namespace editor

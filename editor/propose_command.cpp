@@ -10,6 +10,8 @@ int runProposeCommand(SentenceProposer &proposer, QTextStream &in, QTextStream &
     int lineNumber = 0;
     QString reported;
     QString line;
+    if (!proposer.lexiconProblem().isEmpty())
+        err << proposer.lexiconProblem() << '\n';
     while (in.readLineInto(&line)) {
         ++lineNumber;
         const std::vector<ProposedUnit> proposal = proposer.propose(line);
@@ -27,7 +29,7 @@ int runProposeCommand(SentenceProposer &proposer, QTextStream &in, QTextStream &
             err << reported << '\n';
         }
         if (!toCheck.isEmpty())
-            err << QStringLiteral("riga %1: da controllare (parole sconosciute all'analizzatore): %2\n")
+            err << QStringLiteral("riga %1: da controllare (parole sconosciute all'analizzatore e al lessico): %2\n")
                        .arg(lineNumber)
                        .arg(toCheck.join(QStringLiteral(", ")));
         for (const auto &m : units.empty() ? std::vector<engine::collection::Message>{}

@@ -15,7 +15,28 @@ std::unique_ptr<Analyser> installedAnalyser(QString *whyNot)
     return std::make_unique<Analyser>();
 }
 
-SentenceProposer::SentenceProposer(std::unique_ptr<Analyser> analyser) : analyser_(std::move(analyser)) {}
+namespace {
+QString g_lexiconProblem;
+}
+
+std::shared_ptr<const lexicon::Lexicon> SentenceProposer::installedLexicon()
+{
+    const QString path = lexicon::installedLexiconPath();
+    if (path.isEmpty()) {
+        g_lexiconProblem = QStringLiteral("Lessico non installato: le parole che l'analizzatore non conosce "
+                                          "restano da controllare.");
+        return nullptr;
+    }
+    QString problem;
+    std::shared_ptr<const lexicon::Lexicon> lex = lexicon::Lexicon::open(path, &problem);
+    g_lexiconProblem = lex ? QString() : problem;
+    return lex;
+}
+
+SentenceProposer::SentenceProposer(std::unique_ptr<Analyser> analyser, std::shared_ptr<const lexicon::Lexicon> lex)
+    : analyser_(std::move(analyser)), lexicon_(std::move(lex)), lexiconProblem_(lexicon_ ? QString() : g_lexiconProblem)
+{
+}
 
 QString SentenceProposer::analyserProblem() const { return analyser_ ? analyser_->status() : QString(); }
 
@@ -26,8 +47,8 @@ std::vector<ProposedUnit> SentenceProposer::propose(const QString &text)
         return {};
     if (analyser_ && analyser_->usable())
         if (auto tokens = analyser_->analyse(QString::fromStdString(clean)))
-            return proposeUnits(*tokens);
-    return proposeUnits(plainTokens(clean));
+            return proposeUnits(*tokens, lexicon_.get());
+    return proposeUnits(plainTokens(clean), lexicon_.get());
 }
 
 }  // namespace editor

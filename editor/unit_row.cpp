@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "feature_table.h"
 #include "part_of_speech_style.h"
 
 namespace editor {
@@ -34,6 +35,7 @@ void UnitRow::setUnits(const std::vector<ProposedUnit> &units)
     }
     selected_ = units_.empty() ? -1 : std::min(std::max(keep, 0), int(units_.size()) - 1);
     restyle();
+    emit selectionChanged(selected_);
 }
 
 // The boxes flow like words: left to right, onto a new line when the row is full.
@@ -79,6 +81,9 @@ void UnitRow::restyle()
         QString text = QString::fromStdString(u.unit.text);
         if (u.toCheck)
             text += QStringLiteral(" ?");
+        const std::string features = featureSummary(u.unit.code, u.unit.features);
+        if (!features.empty())
+            text += QLatin1Char('\n') + QString::fromStdString(features) + (u.featuresToCheck ? QStringLiteral(" ?") : QString());
         buttons_[i]->setText(text);
         buttons_[i]->setStyleSheet(
             QStringLiteral("QPushButton { background: %1; color: black; font-weight: bold; padding: 4px 8px;"
@@ -90,7 +95,7 @@ void UnitRow::restyle()
         buttons_[i]->adjustSize();
         buttons_[i]->setToolTip(QStringLiteral("%1%2 — clic per cambiare la parte del discorso (tasti 1..9)")
                                     .arg(partOfSpeechName(u.unit.code),
-                                         u.toCheck ? QStringLiteral(", da controllare: parola sconosciute all'analizzatore")
+                                         u.toCheck ? QStringLiteral(", da controllare: parola sconosciuta all'analizzatore e al lessico")
                                                    : QString()));
         buttons_[i]->setAccessibleName(QStringLiteral("%1: %2").arg(text, partOfSpeechName(u.unit.code)));
     }
@@ -121,6 +126,8 @@ void UnitRow::keyPressEvent(QKeyEvent *event)
         select(selected_ - 1);
     } else if (key == Qt::Key_Right && selected_ + 1 < int(units_.size())) {
         select(selected_ + 1);
+    } else if (key >= Qt::Key_A && key <= Qt::Key_Z && selected_ >= 0 && !(event->modifiers() & ~Qt::ShiftModifier)) {
+        emit featureKey(selected_, char('A' + (key - Qt::Key_A)));
     } else if ((key == Qt::Key_Space || key == Qt::Key_Return) && selected_ >= 0) {
         offerChoices(selected_);
     } else {

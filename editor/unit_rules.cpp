@@ -5,6 +5,8 @@
 #include <cctype>
 #include <set>
 
+#include "lexicon/lexicon.h"
+#include "lexicon_readings.h"
 #include "word_lexicon.h"
 
 namespace editor {
@@ -34,6 +36,7 @@ struct Word {
     bool toCheck = false;
     bool joinPrevious = false;  // same unit as the word before
     bool determiner = false;    // adjective before a noun, pronoun otherwise
+    bool fromLexicon = false;   // the analyser did not know it, the lexicon did
 };
 
 bool has(const Word &w, std::string_view tag) { return w.reading.has(tag); }
@@ -144,7 +147,7 @@ Word makeWord(std::string text, const Reading &reading, bool known)
 }
 
 // The written words of the tokens, punctuation attached.
-std::vector<Word> buildWords(const std::vector<Token> &tokens)
+std::vector<Word> buildWords(const std::vector<Token> &tokens, const lexicon::Lexicon *lex)
 {
     std::vector<Word> words;
     std::string pendingPrefix;
@@ -193,7 +196,7 @@ std::vector<Word> buildWords(const std::vector<Token> &tokens)
         const std::size_t first = words.size();
         if (t.unknown || t.parts.empty()) {
             EncliticSplit split = guessEnclitics(t.surface);
-            if (split.verb.empty() || lookUp(lowerAscii(t.surface))) {
+            if (split.verb.empty() || lookUp(lowerAscii(t.surface)) || (lex && lex->knows(t.surface))) {
                 words.push_back(makeWord(t.surface, Reading{}, false));
             } else {
                 Word verb = makeWord(split.verb, Reading{"", split.verbGuess.tags}, false);
@@ -245,13 +248,16 @@ std::vector<Word> buildWords(const std::vector<Token> &tokens)
                 verb.lemma = verb.lemma.substr(0, verb.lemma.find(' '));
                 words.push_back(makeWord(t.surface.substr(0, space), verb, true));
                 words.push_back(makeWord(t.surface.substr(space + 1), Reading{}, false));
-            } else {  // anything else written as several words: word by word
+            } else {  // anything else written as several words ("L'anno prossimo"): word by word
                 std::size_t from = 0;
                 while (from < t.surface.size()) {
-                    const std::size_t space = std::min(t.surface.find(' ', from), t.surface.size());
-                    if (space > from)
-                        words.push_back(makeWord(t.surface.substr(from, space - from), Reading{}, false));
-                    from = space + 1;
+                    std::size_t end = std::min(t.surface.find(' ', from), t.surface.size());
+                    const std::size_t apostrophe = t.surface.find('\'', from);
+                    if (apostrophe < end)
+                        end = apostrophe + 1;  // an elided word ends at its apostrophe
+                    if (end > from)
+                        words.push_back(makeWord(t.surface.substr(from, end - from), Reading{}, false));
+                    from = end < t.surface.size() && t.surface[end] == ' ' ? end + 1 : end;
                 }
             }
         } else {
@@ -268,6 +274,38 @@ std::vector<Word> buildWords(const std::vector<Token> &tokens)
     if (!pendingPrefix.empty() && !words.empty())
         words.back().suffix += pendingPrefix;
     return words;
+}
+
+// Words the analyser does not know, read from the full-form lexicon: its
+// best reading first, the others as alternatives for the repairs. The
+// closed word lists come first ("ogni", "l'"): they carry school grammar's
+// conventions.
+void readFromLexicon(std::vector<Word> &words, const lexicon::Lexicon *lex)
+{
+    if (!lex)
+        return;
+    for (Word &w : words) {
+        if (w.enclitic || lookUp(w.lower))
+            continue;
+        std::vector<Reading> readings = lexiconReadings(*lex, w.text);
+        if (w.known) {  // the tagger chose in context; the lexicon adds what else the word can be
+            for (Reading &r : readings)
+                w.alternatives.push_back({std::move(r)});
+            continue;
+        }
+        // A capital inside a sentence is a name ("Marco e Luca"), whatever
+        // common word it is spelt like.
+        if (!w.sentenceStart && !w.text.empty() && w.text.front() >= 'A' && w.text.front() <= 'Z')
+            continue;
+        if (readings.empty())
+            continue;
+        w.reading = readings.front();
+        w.alternatives.clear();
+        for (std::size_t k = 1; k < readings.size(); ++k)
+            w.alternatives.push_back({readings[k]});
+        w.known = w.fromLexicon = true;
+        w.toCheck = false;
+    }
 }
 
 // The part of speech the analysis gives, before any context.
@@ -340,80 +378,253 @@ void classify(std::vector<Word> &words)
     }
 }
 
-// Context repairs where the tagger's first choice does not fit.
-void repairReadings(std::vector<Word> &words)
+bool nounLike(const Word &w)
 {
-    auto nounLike = [](const Word &w) {
-        return w.code == kNoun || w.code == kAdj || hasAlternative(w, "n") || hasAlternative(w, "adj") || !w.known;
+    return w.code == kNoun || w.code == kAdj || hasAlternative(w, "n") || hasAlternative(w, "adj") || !w.known;
+}
+
+// The words around the one a repair looks at. `prevOpen`: the word before
+// is not cut off from it by punctuation.
+struct Around {
+    std::vector<Word> &words;
+    std::size_t i;
+    Word &w;
+    Word *next;
+    const Word *prev;
+    bool prevOpen;
+};
+
+// Does the noun phrase that ends just before word i still lack its noun?
+// "la piccola [canta]", "ottenere grandi [guadagni]": yes; "la sorella
+// piccola [dorme]": no, "sorella" is its noun.
+bool nounPhraseOpenBefore(const std::vector<Word> &words, std::size_t i)
+{
+    for (std::size_t k = i; k > 0; --k) {
+        const Word &p = words[k - 1];
+        if (!p.suffix.empty() && k != i)
+            return false;  // "Mario, alto, [corre]": the adjectives go with what came before
+        if (p.code == kArt || p.articulated || (p.code == kAdj && p.determiner))
+            return true;
+        if (p.code == kNoun)
+            return false;
+        if (p.code != kAdj)
+            return k != i;  // adjectives after a verb or a preposition: a noun is still to come
+    }
+    return i > 0;
+}
+
+bool endsWithQuestion(const std::vector<Word> &words, std::size_t from)
+{
+    for (std::size_t k = from; k < words.size(); ++k) {
+        if (words[k].suffix.find('?') != std::string::npos)
+            return true;
+        if (endsSentence(words[k].suffix))
+            return false;
+    }
+    return false;
+}
+
+// The repairs, in the order they are tried on each word. Each changes the
+// tagger's (or the lexicon's) first reading where the words around it show
+// that another one is meant; its example is an ordinary sentence where it
+// does, and the tests propose every example.
+struct Repair {
+    RepairRule rule;
+    bool (*apply)(Around &);
+};
+
+const std::vector<Repair> &repairs()
+{
+    static const std::vector<Repair> table = {
+        {{"articolo-non-pronome", "Abbiamo vinto la partita.", "", "Abbiamo vinto/5 la/1 partita./2",
+          "«la», «lo», «le» letti come pronome sono articoli davanti a un nome (o a un participio senza ausiliare "
+          "che è anche un nome)"},
+         [](Around &a) {
+             Reading det, noun;
+             if (!(a.w.code == kPron && a.next && a.w.suffix.empty()))
+                 return false;
+             const bool participleNoun = isParticiple(*a.next) && hasAlternative(*a.next, "n", &noun);
+             if (!hasAlternative(a.w, "det", &det)) {
+                 // Without the tagger's article reading, only before a participle
+                 // that is also a noun ("la partita"): the closed list's article.
+                 const LexiconEntry *e = lookUp(a.w.lower);
+                 if (!(participleNoun && e && e->code == kArt))
+                     return false;
+                 det = Reading{a.w.lower == "la" || a.w.lower == "le" ? "la" : "il", e->tags};
+                 for (const char *tag : {"m", "f", "sg", "pl"})
+                     if (a.w.reading.has(tag))
+                         det.tags.emplace_back(tag);
+             }
+             if (!participleNoun && !(nounLike(*a.next) && !isVerb(*a.next)))
+                 return false;
+             a.w.reading = det;
+             a.w.code = kArt;
+             if (participleNoun) {
+                 a.next->reading = noun;
+                 a.next->code = kNoun;
+             }
+             return true;
+         }},
+        {{"il-articolo",
+          "Il gatto dorme.",
+          "^Il/il<prn><pro><p3><m><sg>$ ^gatto/gatto<n><m><sg>$ ^dorme/dormire<vblex><pri><p3><sg>$^./.<sent>$",
+          "Il/1 gatto/2 dorme./5",
+          "«il» e «i» sono sempre articoli"},
+         [](Around &a) {
+             if (!((a.w.lower == "il" || a.w.lower == "i") && a.w.code == kPron))
+                 return false;
+             a.w.code = kArt;
+             a.w.reading.tags = {"det", "def"};
+             return true;
+         }},
+        {{"verbo-dopo-articolo",
+          "La porta è chiusa.",
+          "^La/il<det><def><f><sg>$ ^porta/portare<vblex><pri><p3><sg>/porta<n><f><sg>$ "
+          "^è/essere<vbser><pri><p3><sg>$ ^chiusa/chiuso<adj><f><sg>$^./.<sent>$",
+          "La/1 porta/2 è/5 chiusa./3",
+          "dopo un articolo, o dopo un aggettivo di un gruppo del nome che non ha ancora il suo nome, una parola "
+          "letta come verbo finito è un nome; dopo l'articolo anche una letta come avverbio"},
+         [](Around &a) {
+             const bool afterArticle = a.prevOpen && (a.prev->code == kArt || a.prev->articulated);
+             const bool openPhrase = a.prevOpen && nounPhraseOpenBefore(a.words, a.i);
+             if (!((openPhrase && isVerb(a.w) && !has(a.w, "inf") && !has(a.w, "pp")) || (afterArticle && a.w.code == kAdv)))
+                 return false;
+             Reading alt;
+             if (hasAlternative(a.w, "n", &alt)) {
+                 a.w.reading = alt;
+                 a.w.code = kNoun;
+             } else {
+                 a.w.code = a.next && a.next->code == kNoun ? kAdj : kNoun;
+                 a.w.reading.tags.clear();
+                 a.w.toCheck = true;
+             }
+             return true;
+         }},
+        {{"participio-nome-dopo-verbo",
+          "Il sindaco presenterà ricorso.",
+          "",
+          "Il/1 sindaco/2 presenterà/5 ricorso./2",
+          "un participio subito dopo un verbo finito che non è ausiliare, se può essere un nome, è il nome"},
+         [](Around &a) {
+             Reading noun;
+             if (!(isParticiple(a.w) && a.prevOpen && isFinite(*a.prev) && !isAux(*a.prev)
+                   && hasAlternative(a.w, "n", &noun)))
+                 return false;
+             a.w.reading = noun;
+             a.w.code = kNoun;
+             return true;
+         }},
+        {{"subito-avverbio", "Vieni subito.", "", "Vieni/5 subito./6",
+          "un participio senza ausiliare che è anche un avverbio («subito») è l'avverbio"},
+         [](Around &a) {
+             if (!(isParticiple(a.w) && !(a.prev && isAux(*a.prev))))
+                 return false;
+             const LexiconEntry *e = lookUp(a.w.lower);
+             if (!(e && e->code == kAdv))
+                 return false;
+             a.w.code = kAdv;
+             return true;
+         }},
+        {{"nome-avverbio",
+          "E ora andiamo.",
+          "^E/e<cnjcoo>$ ^ora/ora<n><f><sg>/ora<adv>$ ^andiamo/andare<vblex><pri><p1><pl>$^./.<sent>$",
+          "E/8 ora/6 andiamo./5",
+          "un nome senza articolo, preposizione o aggettivo davanti, che è anche un avverbio, è l'avverbio"},
+         [](Around &a) {
+             if (!(a.w.code == kNoun
+                   && !(a.prevOpen && (a.prev->code == kArt || a.prev->code == kPrep || a.prev->code == kAdj))))
+                 return false;
+             const LexiconEntry *e = lookUp(a.w.lower);
+             if (!(hasAlternative(a.w, "adv") || (e && e->code == kAdv)))
+                 return false;
+             a.w.code = kAdv;
+             return true;
+         }},
+        {{"aggettivo-avverbio-prima-di-articolo", "È proprio una sorpresa.", "", "È/5 proprio/6 una/1 sorpresa./2",
+          "un aggettivo che è anche avverbio, davanti a un articolo, è l'avverbio"},
+         [](Around &a) {
+             if (!(a.w.code == kAdj && !a.w.determiner && a.next && a.next->code == kArt && a.w.suffix.empty()
+                   && !(a.prevOpen && (a.prev->code == kArt || a.prev->code == kPrep))))
+                 return false;
+             const LexiconEntry *e = lookUp(a.w.lower);
+             if (!(e && e->code == kAdv))
+                 return false;
+             a.w.code = kAdv;
+             return true;
+         }},
+        {{"sconosciuto-dopo-preposizione",
+          "Arriva in mattinata.",
+          "^Arriva/arrivare<vblex><pri><p3><sg>$ ^in/in<pr>$ ^mattinata/*mattinata$^./.<sent>$",
+          "Arriva/5 in/7 mattinata./2",
+          "una parola sconosciuta letta come participio subito dopo una preposizione semplice è un nome"},
+         [](Around &a) {
+             if (!(!a.w.known && isParticiple(a.w) && a.prevOpen && a.prev->code == kPrep && !a.prev->articulated))
+                 return false;
+             a.w.code = kNoun;
+             a.w.reading.tags = {"n"};
+             return true;
+         }},
+        {{"sconosciuto-dopo-nome",
+          "Ho un cane pasticcione.",
+          "^Ho/avere<vbhaver><pri><p1><sg>$ ^un/un<det><ind><m><sg>$ ^cane/cane<n><m><sg>$ "
+          "^pasticcione/*pasticcione$^./.<sent>$",
+          "Ho/5 un/1 cane/2 pasticcione./3",
+          "una parola sconosciuta subito dopo un nome è più probabilmente il suo aggettivo"},
+         [](Around &a) {
+             if (!(!a.w.known && a.w.toCheck && a.w.code == kNoun && a.prevOpen && a.prev->code == kNoun
+                   && a.prev->known && a.w.text.front() >= 'a'))
+                 return false;
+             a.w.code = kAdj;
+             return true;
+         }},
+        {{"aggettivo-dopo-nome", "Ho visto due gatti randagi.", "", "Ho visto/5 due/3 gatti/2 randagi./3",
+          "una parola che l'analizzatore non conosce, letta dal lessico come nome, subito dopo un nome è il suo "
+          "aggettivo quando può esserlo (il lessico non guarda il contesto, l'analizzatore sì)"},
+         [](Around &a) {
+             Reading adj;
+             if (!(a.w.fromLexicon && a.w.code == kNoun && a.prevOpen && a.prev->code == kNoun
+                   && hasAlternative(a.w, "adj", &adj)))
+                 return false;
+             a.w.reading = adj;
+             a.w.code = kAdj;
+             return true;
+         }},
+        {{"nome-dopo-preposizione", "Arriverò in ritardo.", "", "Arriverò/5 in/7 ritardo./2",
+          "dopo una preposizione una parola letta come verbo finito, che può essere un nome, è il nome"},
+         [](Around &a) {
+             Reading noun;
+             if (!(a.prevOpen && (a.prev->code == kPrep || a.prev->articulated) && isFinite(a.w)
+                   && hasAlternative(a.w, "n", &noun)))
+                 return false;
+             a.w.reading = noun;
+             a.w.code = kNoun;
+             return true;
+         }},
+        {{"avverbio-interrogativo", "Quando parte il treno?", "", "Quando/6 parte/5 il/1 treno?/2",
+          "«perché», «dove», «quando», «come» in testa a una domanda sono avverbi interrogativi"},
+         [](Around &a) {
+             static const std::set<std::string, std::less<>> words = {"perché", "dove", "quando", "come"};
+             if (!(a.w.sentenceStart && words.count(a.w.lower) && a.w.code != kAdv && endsWithQuestion(a.words, a.i)))
+                 return false;
+             a.w.code = kAdv;
+             a.w.reading.tags = {"adv", "itg"};
+             return true;
+         }},
     };
+    return table;
+}
+
+// Context repairs where the first reading does not fit: the table above,
+// then the noun phrase left without a noun.
+void repairReadings(std::vector<Word> &words, std::vector<std::string> *fired)
+{
     for (std::size_t i = 0; i < words.size(); ++i) {
-        Word &w = words[i];
         Word *next = i + 1 < words.size() ? &words[i + 1] : nullptr;
         const Word *prev = i > 0 ? &words[i - 1] : nullptr;
-        const bool prevOpen = prev && prev->suffix.empty();
-        // "la"/"lo"/"le" as pronoun or article: an article when a noun follows.
-        Reading det;
-        if (w.code == kPron && hasAlternative(w, "det", &det) && next && w.suffix.empty() && nounLike(*next)
-            && !isVerb(*next)) {
-            w.reading = det;
-            w.code = kArt;
-        }
-        if ((w.lower == "il" || w.lower == "i") && w.code == kPron) {
-            w.code = kArt;
-            w.reading.tags = {"det", "def"};
-        }
-        // After an article or an adjective, a word read as a finite verb or an
-        // adverb is a noun (or an adjective when a noun follows).
-        const bool afterDeterminer = prevOpen && (prev->code == kArt || prev->articulated || prev->code == kAdj);
-        const bool afterArticle = prevOpen && (prev->code == kArt || prev->articulated);
-        if ((afterDeterminer && isVerb(w) && !has(w, "inf") && !has(w, "pp")) || (afterArticle && w.code == kAdv)) {
-            Reading alt;
-            if (hasAlternative(w, "n", &alt)) {
-                w.reading = alt;
-                w.code = kNoun;
-            } else {
-                w.code = next && next->code == kNoun ? kAdj : kNoun;
-                w.reading.tags.clear();
-                w.toCheck = true;
-            }
-        }
-        // A participle right after a finite verb that is no auxiliary, when it
-        // can be a noun ("presenterà ricorso").
-        Reading noun;
-        if (isParticiple(w) && prevOpen && isFinite(*prev) && !isAux(*prev) && hasAlternative(w, "n", &noun)) {
-            w.reading = noun;
-            w.code = kNoun;
-        }
-        // A participle that no auxiliary precedes and that is also an
-        // adverb ("subito") is the adverb.
-        if (isParticiple(w) && !(prev && isAux(*prev))) {
-            if (const LexiconEntry *e = lookUp(w.lower); e && e->code == kAdv)
-                w.code = kAdv;
-        }
-        // A noun with no article, preposition or adjective before it, that
-        // is also an adverb ("e ora").
-        if (w.code == kNoun && !(prevOpen && (prev->code == kArt || prev->code == kPrep || prev->code == kAdj))) {
-            const LexiconEntry *e = lookUp(w.lower);
-            if (hasAlternative(w, "adv") || (e && e->code == kAdv))
-                w.code = kAdv;
-        }
-        // An adjective that is also an adverb, before an article ("è proprio
-        // una sorpresa").
-        if (w.code == kAdj && !w.determiner && next && next->code == kArt && w.suffix.empty()
-            && !(prevOpen && (prev->code == kArt || prev->code == kPrep))) {
-            if (const LexiconEntry *e = lookUp(w.lower); e && e->code == kAdv)
-                w.code = kAdv;
-        }
-        // An unknown word read as a participle right after a preposition
-        // ("in mattinata") is a noun.
-        if (!w.known && isParticiple(w) && prevOpen && prev->code == kPrep && !prev->articulated) {
-            w.code = kNoun;
-            w.reading.tags = {"n"};
-        }
-        // An unknown word right after a noun: more likely its adjective.
-        if (!w.known && w.toCheck && w.code == kNoun && prevOpen && prev->code == kNoun && prev->known
-            && w.text.front() >= 'a')
-            w.code = kAdj;
+        Around a{words, i, words[i], next, prev, prev && prev->suffix.empty()};
+        for (const Repair &r : repairs())
+            if (r.apply(a) && fired)
+                fired->push_back(r.rule.name);
     }
     // A noun phrase with no noun: its last word that can be one is the noun.
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -440,6 +651,8 @@ void repairReadings(std::vector<Word> &words)
             else
                 words[lastCandidate].toCheck = true;
             words[lastCandidate].code = kNoun;
+            if (fired)
+                fired->push_back("gruppo-senza-nome");
         }
     }
 }
@@ -554,6 +767,15 @@ void groupVerbs(std::vector<Word> &words)
             if (n >= words.size() || words[n - 1].enclitic)
                 break;  // a verb with pronouns written on it ends the group
             Word &nx = words[n];
+            // The lexicon reads a form like "addormentati" as a verb of any
+            // mood, "allagato" also as a noun: after an auxiliary it is the participle.
+            Reading participle;
+            if (isAux(cur) && nx.fromLexicon && !isParticiple(nx)
+                && (has(nx, "pp") || hasAlternative(nx, "pp", &participle))) {
+                if (!has(nx, "pp"))
+                    nx.reading = participle;
+                nx.code = kVerb;
+            }
             const bool auxToParticiple = isAux(cur) && (isParticiple(nx) || (!nx.known && has(nx, "pp")));
             const bool modalToInfinitive = (has(cur, "vbmod") || isModal(cur.reading.lemma)) && isInfinitive(nx);
             const bool phrasal = isPhrasalVerb(cur.reading.lemma) && n + 1 < words.size()
@@ -591,7 +813,17 @@ void groupVerbs(std::vector<Word> &words)
         if (p + 1 == head && (words[p].lower == "ci" || words[p].lower == "c'" || words[p].lower == "vi") && ofPlace) {
             words[p].code = kAdv;
         } else if (p < head) {
-            const bool pronominal = sameSubject(words[p], subject)
+            // Before "essere" and a participle the particle also chooses
+            // between the auxiliary's readings: "Me ne sono accorto", where
+            // the tagger read "sono" as "they are". (Not other verbs: "mi
+            // presti" is "you lend me", whatever else "presti" can be.)
+            bool otherReading = false;
+            for (std::size_t k = head; k < last && !otherReading; ++k)
+                if (isFinite(words[k]) && words[k].reading.lemma == "essere")
+                    for (const auto &alt : words[k].alternatives)
+                        otherReading = otherReading
+                                       || (alt.size() == 1 && isVerbReading(alt.front()) && sameSubject(words[p], alt.front()));
+            const bool pronominal = sameSubject(words[p], subject) || otherReading
                                     || (words[p].lower == "se" && p + 1 < head && words[p + 1].lower == "ne");
             if (pronominal) {
                 for (std::size_t k = p; k < head; ++k)
@@ -663,7 +895,24 @@ void joinPhrases(std::vector<Word> &words)
     }
 }
 
-std::vector<ProposedUnit> emit(const std::vector<Word> &words)
+// Another reading of the same kind of word with another gender or number
+// ("felici": masculine or feminine; "città": singular or plural).
+bool featuresInDoubt(const Word &w)
+{
+    if (w.reading.tags.empty())
+        return false;
+    const Features chosen = featuresOf(w.reading, w.code);
+    for (const auto &alt : w.alternatives) {
+        if (alt.size() != 1 || alt.front().tags.empty() || alt.front().tags.front() != w.reading.tags.front())
+            continue;
+        const Features other = featuresOf(alt.front(), w.code);
+        if (other.gender != chosen.gender || other.number != chosen.number)
+            return true;
+    }
+    return false;
+}
+
+std::vector<ProposedUnit> toUnits(const std::vector<Word> &words)
 {
     std::vector<ProposedUnit> units;
     for (const Word &w : words) {
@@ -683,6 +932,7 @@ std::vector<ProposedUnit> emit(const std::vector<Word> &words)
         if (w.reading.has("num") || w.determiner)
             u.unit.features.kind = ArticleKind::Unset;
         u.toCheck = w.toCheck;
+        u.featuresToCheck = !u.unit.features.isEmpty() && featuresInDoubt(w);
         units.push_back(std::move(u));
     }
     return units;
@@ -690,16 +940,26 @@ std::vector<ProposedUnit> emit(const std::vector<Word> &words)
 
 }  // namespace
 
-std::vector<ProposedUnit> proposeUnits(const std::vector<Token> &tokens)
+std::vector<RepairRule> repairRules()
 {
-    std::vector<Word> words = buildWords(tokens);
+    std::vector<RepairRule> out;
+    for (const Repair &r : repairs())
+        out.push_back(r.rule);
+    return out;
+}
+
+std::vector<ProposedUnit> proposeUnits(const std::vector<Token> &tokens, const lexicon::Lexicon *lex,
+                                       std::vector<std::string> *firedRepairs)
+{
+    std::vector<Word> words = buildWords(tokens, lex);
+    readFromLexicon(words, lex);
     classify(words);
-    repairReadings(words);
+    repairReadings(words, firedRepairs);
     resolveDeterminers(words);
     resolveChe(words);
     groupVerbs(words);
     joinPhrases(words);
-    return emit(words);
+    return toUnits(words);
 }
 
 std::vector<Token> plainTokens(std::string_view text)

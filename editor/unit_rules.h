@@ -17,14 +17,37 @@
 #include "analyser_stream.h"
 #include "engine/collection_format.h"
 
+namespace lexicon {
+class Lexicon;
+}
+
 namespace editor {
 
 struct ProposedUnit {
     engine::collection::Unit unit;
-    bool toCheck = false;  // a guess from the word's ending: the teacher should look
+    bool toCheck = false;          // a guess from the word's ending: the teacher should look
+    bool featuresToCheck = false;  // the word's forms leave its gender or number open ("felici")
 };
 
-std::vector<ProposedUnit> proposeUnits(const std::vector<Token> &tokens);
+// Words the analyser does not know are read from the full-form lexicon when
+// one is given. `firedRepairs` collects the names of the repairs that
+// changed a reading, for the tests.
+std::vector<ProposedUnit> proposeUnits(const std::vector<Token> &tokens, const lexicon::Lexicon *lex = nullptr,
+                                       std::vector<std::string> *firedRepairs = nullptr);
+
+// The context repairs, each with the ordinary sentence that shows it and
+// that sentence's units as "testo/codice" ("Il/1 gatto/2 dorme./5"). Where
+// today's analyser does not make the mistake a repair guards against on any
+// plain sentence, `analysis` is the analyser's output that shows it (and the
+// example is read without the lexicon); otherwise it is empty.
+struct RepairRule {
+    const char *name;
+    const char *example;
+    const char *analysis;
+    const char *expected;
+    const char *what;  // Italian, for maintainers
+};
+std::vector<RepairRule> repairRules();
 
 // Words and punctuation of a plain sentence, all unknown: what the rules
 // work on when no analyser is available (every part of speech is a guess).

@@ -20,3 +20,5 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "apertium, apertium-spa-ita, cg3, qt6-transl
 # The teachers' guide to the collections, beside the copyright file; the
 # editor also carries it, for its "Aiuto" menu.
 install(FILES ${CMAKE_SOURCE_DIR}/docs/raccolte.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${AG_PROGRAM})
+# The full-form lexicon behind the proposals, found through the data folders.
+install(FILES ${LEXICON_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/analisi-grammaticale/lessico)

@@ -29,6 +29,8 @@ packages=(
     python3 lttoolbox
     # checks: fuzzing the collection reader with libFuzzer (make fuzz)
     clang-14 libclang-rt-14-dev
+    # build: npm fetches the lexicon's data (Morph-it!) at pinned versions
+    npm
 )
 
 missing=()

@@ -10,3 +10,16 @@ editor_test(test_editor_analysis editor_core)
 editor_test(test_editor_document editor_core)
 editor_test(test_editor_window editor_gui)
 editor_test(test_editor_service editor_core)
+
+# The lexicon: conversion, damaged files, and the build's own lexicon file.
+editor_test(test_lexicon lexicon)
+target_compile_definitions(test_lexicon PRIVATE LEXICON_FILE="${CMAKE_BINARY_DIR}/lessico/morph-it.lex")
+add_dependencies(test_lexicon lexicon_data)
+
+# The proposals' context repairs, each on its example; the lexicon's features.
+editor_test(test_repair_rules editor_core)
+target_compile_definitions(test_repair_rules PRIVATE LEXICON_FILE="${CMAKE_BINARY_DIR}/lessico/morph-it.lex")
+add_dependencies(test_repair_rules lexicon_data)
+
+# Features in the editor: keys, buttons, the lexicon's proposals.
+editor_test(test_editor_features editor_gui)

@@ -258,7 +258,7 @@ private slots:
 
     void proposeCommandKeepsLines()
     {
-        SentenceProposer guesses(nullptr);
+        SentenceProposer guesses(nullptr, nullptr);  // neither analyser nor lexicon: all guesses
         QString input = QStringLiteral("Piove.\n\n  \nIl\u00A0cane   dorme.\n"), output, notes;
         QTextStream in(&input), out(&output), err(&notes);
         QCOMPARE(runProposeCommand(guesses, in, out, err), 0);

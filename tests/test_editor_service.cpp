@@ -30,7 +30,8 @@ std::unique_ptr<ProposalService> service(const QString &script, int retryMs)
 {
     auto analyser = std::make_unique<Analyser>(
         std::vector<PipelineStage>{{QStringLiteral("bash"), {QStringLiteral("-c"), script}}}, 5000);
-    return std::make_unique<ProposalService>(std::make_unique<SentenceProposer>(std::move(analyser)), retryMs);
+    // Without the lexicon: a guess is then told from the analyser's answer.
+    return std::make_unique<ProposalService>(std::make_unique<SentenceProposer>(std::move(analyser), nullptr), retryMs);
 }
 
 // The proposals of one request, once they are back.

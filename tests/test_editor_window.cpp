@@ -47,7 +47,7 @@ class TestEditorWindow : public QObject {
 
     std::unique_ptr<EditorWindow> window(const QString &folder)
     {
-        return std::make_unique<EditorWindow>(folder, std::make_unique<SentenceProposer>(nullptr), QString());
+        return std::make_unique<EditorWindow>(folder, std::make_unique<SentenceProposer>(nullptr, nullptr), QString());
     }
 
 private slots:

@@ -99,6 +99,10 @@ int main(int argc, char **argv)
         while (busy.analysing())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     }
+    // The features of a unit: "una" selected, its kind, gender and number.
+    auto *unitRow = window.findChild<editor::UnitRow *>();
+    unitRow->select(3);
+    grab(&window, out + QStringLiteral("/editor-features.png"));
 
     // The choice of a part of speech, opened on the fourth box.
     auto *row = window.findChild<editor::UnitRow *>();

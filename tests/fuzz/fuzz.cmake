@@ -16,3 +16,16 @@ target_compile_options(fuzz_collection_format PRIVATE
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g)
 target_link_options(fuzz_collection_format PRIVATE -fsanitize=fuzzer,address,undefined)
 set_target_properties(fuzz_collection_format PROPERTIES AUTOMOC OFF)
+
+# The lexicon reader (lexicon/) on arbitrary bytes; Qt Core itself is not
+# instrumented. Seeds: small lexicons written by the converter's tests.
+find_package(Qt6 REQUIRED COMPONENTS Core)
+add_executable(fuzz_lexicon
+    ${CMAKE_CURRENT_LIST_DIR}/fuzz_lexicon.cpp
+    ${CMAKE_SOURCE_DIR}/lexicon/lexicon.cpp)
+target_include_directories(fuzz_lexicon PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(fuzz_lexicon PRIVATE Qt6::Core)
+target_compile_options(fuzz_lexicon PRIVATE
+    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g)
+target_link_options(fuzz_lexicon PRIVATE -fsanitize=fuzzer,address,undefined)
+set_target_properties(fuzz_lexicon PROPERTIES AUTOMOC OFF)
