@@ -29,6 +29,12 @@ packages=(
     python3 lttoolbox
     # checks: fuzzing the collection reader with libFuzzer (make fuzz)
     clang-14 libclang-rt-14-dev
+    # reading aloud: Qt's text-to-speech (its CMake files need the QML
+    # integration's) through speech-dispatcher, with a real Italian voice
+    qt6-speech-dev qt6-declarative-dev libqt6texttospeech6 qt6-speech-speechd-plugin
+    speech-dispatcher speech-dispatcher-espeak-ng
+    # the high-legibility face
+    fonts-open-sans
 )
 
 missing=()
@@ -54,3 +60,4 @@ check_font() {
 }
 check_font "Arial" "Liberation Sans"
 check_font "Bookman Old Style" "URW Bookman"
+check_font "Open Sans" "Open Sans"

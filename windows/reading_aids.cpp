@@ -1,5 +1,6 @@
 #include "reading_aids.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 
 #include "../layouts/layout_builder.h"
@@ -12,6 +13,10 @@ namespace {
 
 constexpr const char *kFittedPoints = "legibleFittedPoints";
 constexpr const char *kShrunkTo = "legibleShrunkTo";
+constexpr double kWordMarginPixels = 2;
+// Glyphs are drawn at whole pixel sizes: a size lowered by the exact ratio may
+// round up; a little under it does not.
+constexpr double kShrinkSafety = 0.96;
 
 }  // namespace
 
@@ -21,7 +26,6 @@ ReadingAids::ReadingAids(FormB &form, speech::SpeechEngine *engine)
     Leggi = layout::control<layout::Button>(&form, QStringLiteral("Leggi"));
     VoceRisposte = layout::control<layout::CheckBox>(&form, QStringLiteral("VoceRisposte"));
     AltaLeggibilita = layout::control<layout::CheckBox>(&form, QStringLiteral("AltaLeggibilita"));
-    Leggi->setAccessibleName(QStringLiteral("Leggi ad alta voce (tasto L)"));
 
     const QString missing = engine ? engine->unavailableReason()
                                    : QStringLiteral("Sintesi vocale non disponibile");
@@ -106,6 +110,7 @@ void ReadingAids::read()
 
 void ReadingAids::answered(const QString &message)
 {
+    fitMessage(message);
     if (!engine_)
         return;
     if (VoceRisposte->isChecked())
@@ -134,47 +139,122 @@ void ReadingAids::refit()
         applyFace();
 }
 
+namespace {
+
+// The size the screen fitting gave `w`, before any shrinking here.
+double fittedPoints(const QWidget *w)
+{
+    const double now = w->font().pointSizeF();
+    const QVariant shrunk = w->property(kShrunkTo);
+    if (shrunk.isValid() && qFuzzyCompare(shrunk.toDouble(), now))
+        return w->property(kFittedPoints).toDouble();
+    return now;
+}
+
+// Gives `w` the font `f` at its fitted size, lowered when `text` would be
+// wider than `room` pixels in it: measured with the face in use on this screen.
+void setFontWithin(QWidget *w, QFont f, const QString &text, double room, bool mayShrink)
+{
+    const double fitted = fittedPoints(w);
+    f.setPointSizeF(fitted);
+    double points = fitted;
+    const double width = QFontMetricsF(f).horizontalAdvance(text);
+    if (mayShrink && room > 0 && width > room)
+        points = fitted * room / width * kShrinkSafety;
+    f.setPointSizeF(points);
+    w->setProperty(kFittedPoints, fitted);
+    w->setProperty(kShrunkTo, points != fitted ? QVariant(points) : QVariant());
+    if (w->font() != f)
+        w->setFont(f);
+}
+
+// A caption that no longer fits its button in the legible face, wrapped as
+// the button draws it, is drawn smaller until it does.
+void fitCaption(layout::Button *b)
+{
+    QFont f = b->font();
+    const double fitted = f.pointSizeF();
+    const QRect area = b->rect().adjusted(4, 2, -4, -2);
+    double points = fitted;
+    for (int step = 0; step < 12 && area.isValid(); ++step) {
+        f.setPointSizeF(points);
+        if (area.contains(QFontMetrics(f).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, b->text())))
+            break;
+        points *= 0.93;
+    }
+    if (points == fitted)
+        return;
+    b->setProperty(kFittedPoints, fitted);
+    b->setProperty(kShrunkTo, points);
+    b->setFont(f);
+}
+
+// The same for a switch: its box and caption within its width.
+void fitCaption(QCheckBox *box)
+{
+    QFont f = box->font();
+    const double fitted = f.pointSizeF();
+    const int chrome = box->sizeHint().width() - QFontMetrics(f).horizontalAdvance(box->text());
+    const double text = QFontMetricsF(f).horizontalAdvance(box->text());
+    const double space = box->width() - chrome;
+    if (text <= space || space <= 0)
+        return;
+    f.setPointSizeF(fitted * space / text * kShrinkSafety);
+    box->setProperty(kFittedPoints, fitted);
+    box->setProperty(kShrunkTo, f.pointSizeF());
+    box->setFont(f);
+}
+
+QString withoutTrailingBlanks(QString text)
+{
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+}  // namespace
+
 void ReadingAids::applyFace()
 {
     for (auto &[w, design] : designFonts_) {
-        QFont f = legible_ ? legibility::legibleFont(w->font()) : legibility::standardFont(w->font(), design);
-        // A shrunk unit goes back to the size the screen fitting gave it.
-        const QVariant shrunk = w->property(kShrunkTo);
-        if (shrunk.isValid() && qFuzzyCompare(shrunk.toDouble(), f.pointSizeF()))
-            f.setPointSizeF(w->property(kFittedPoints).toDouble());
+        // A shrunk text goes back to the size the screen fitting gave it.
+        QFont current = w->font();
+        current.setPointSizeF(fittedPoints(w));
         w->setProperty(kShrunkTo, QVariant());
+        const QFont f = legible_ ? legibility::legibleFont(current) : legibility::standardFont(current, design);
         if (w->font() != f)
             w->setFont(f);
+        if (auto *b = qobject_cast<layout::Button *>(w); b && legible_)
+            fitCaption(b);
+        if (auto *box = qobject_cast<QCheckBox *>(w); box && legible_)
+            fitCaption(box);
     }
     markUnit();
 }
 
-// In the legible face the red unit is underlined too, and a unit too wide for
-// its row is drawn smaller so that it stays clear of the answer buttons.
+// In the legible face the red unit is underlined too; a unit too wide for its
+// row is drawn smaller so that it stays clear of the answer buttons, and a
+// message bar too long for the screen smaller so that it is read whole.
 void ReadingAids::markUnit()
 {
-    const DrillState &state = form_.state();
-    const int word = state.currentWord.value();
+    const int word = form_.state().currentWord.value();
+    const double buttons = form_.Com10->x() - kWordMarginPixels;
     for (int i = 1; i <= 22; ++i) {
         layout::Label *label = form_.Lbmostra[i];
         QFont f = label->font();
         f.setUnderline(legible_ && i == word && !form_.VIA->isVisible());
-        const QVariant shrunk = label->property(kShrunkTo);
-        double fitted = f.pointSizeF();
-        if (shrunk.isValid() && qFuzzyCompare(shrunk.toDouble(), fitted))
-            fitted = label->property(kFittedPoints).toDouble();
-        const double points =
-            legible_ ? legibility::wordPoints(fitted, label->caption().toStdString(), i) : fitted;
-        f.setPointSizeF(points);
-        if (points != fitted) {
-            label->setProperty(kFittedPoints, fitted);
-            label->setProperty(kShrunkTo, points);
-        } else {
-            label->setProperty(kShrunkTo, QVariant());
-        }
-        if (label->font() != f)
-            label->setFont(f);
+        setFontWithin(label, f, withoutTrailingBlanks(label->caption()), buttons - label->x(), legible_);
     }
+    setFontWithin(form_.AVVISO, form_.AVVISO->font(), form_.AVVISO->caption(), form_.AVVISO->width() - 4, legible_);
+    if (!form_.gratifica->caption().isEmpty())  // "COMPLETATA"
+        fitMessage(form_.gratifica->caption());
+}
+
+// The answer's message, right of the answer column, within the window.
+void ReadingAids::fitMessage(const QString &message)
+{
+    setFontWithin(form_.gratifica, form_.gratifica->font(), message,
+                  form_.width() - form_.gratifica->x() - kWordMarginPixels, legible_);
 }
 
 }  // namespace engine

@@ -55,6 +55,7 @@ public:
 
 private:
     void markUnit();
+    void fitMessage(const QString &message);
     void applyFace();
 
     FormB &form_;
