@@ -1,9 +1,12 @@
 #pragma once
 // The voice that reads the drill aloud, as the exercise window sees it. The
 // program passes the system's speech synthesis (QtSpeechEngine); tests pass a
-// recorder. Speaking never blocks: say() starts and returns.
+// recorder. Speaking never blocks: say() starts and returns. Looking for a
+// voice may take a while (a speech server to start): until it is settled the
+// engine is pending, and it calls back once it is.
 
 #include <QString>
+#include <functional>
 
 namespace speech {
 
@@ -17,6 +20,11 @@ public:
     // Says the text, cutting off whatever was being said.
     virtual void say(const QString &text) = 0;
     virtual void stop() = 0;
+
+    // Still looking for a voice; `settled` runs (on the caller's thread) once
+    // the engine has found one or knows why it cannot.
+    virtual bool pending() const { return false; }
+    virtual void whenSettled(std::function<void()> settled) { (void)settled; }
 };
 
 }  // namespace speech

@@ -18,7 +18,11 @@ namespace {
 struct FakeVoice final : speech::SpeechEngine {
     QString reason;
     bool talking = false;
+    bool waiting = false;  // still looking for a voice
+    std::function<void()> settled;
     QStringList calls;
+    bool pending() const override { return waiting; }
+    void whenSettled(std::function<void()> f) override { settled = std::move(f); }
     QString unavailableReason() const override { return reason; }
     bool speaking() const override { return talking; }
     void say(const QString &text) override
@@ -211,6 +215,29 @@ private slots:
         QVERIFY(!aids->VoceRisposte->isEnabled());
         QVERIFY(voice.calls.isEmpty());
         QVERIFY(aids->AltaLeggibilita->isEnabled() == false);  // not while a sentence runs
+    }
+
+    // The system's voice is looked for while the window is already up: the
+    // controls wait, disabled, and come on once it is found.
+    void aVoiceFoundLaterEnablesTheControls()
+    {
+        FakeVoice voice;
+        voice.waiting = true;
+        voice.reason = QStringLiteral("Sintesi vocale in preparazione…");
+        Drill d(0, {}, &voice);
+        auto *aids = d.form->readingAids();
+        QVERIFY(!aids->Leggi->isEnabled());
+        QCOMPARE(aids->Leggi->toolTip(), voice.reason);
+        QTest::keyClick(d.form.get(), Qt::Key_L);
+        QVERIFY(voice.calls.isEmpty());
+        voice.waiting = false;
+        voice.reason.clear();
+        QVERIFY(voice.settled);
+        voice.settled();
+        QVERIFY(aids->Leggi->isEnabled());
+        QVERIFY(aids->VoceRisposte->isEnabled());  // VIA is offered
+        QVERIFY(d.press(aids->Leggi));
+        QCOMPARE(voice.calls.size(), 1);
     }
 
     // Off at every start; offered, like "analisi completa", only with VIA.

@@ -97,7 +97,12 @@ void TestRealSpeech::endOwnProcesses()
 void TestRealSpeech::saysAndStopsWithAnItalianVoice()
 {
     std::ostringstream log;
+    QElapsedTimer found;
+    found.start();
     speech::QtSpeechEngine voice(log);
+    QVERIFY(voice.pending());  // looked for on its own thread: the caller goes on at once
+    QTRY_VERIFY_WITH_TIMEOUT(!voice.pending(), 60000);
+    qInfo("engine looked for in %lld ms", found.elapsed());
     if (!voice.unavailableReason().isEmpty()) {
         // The one line the program writes on standard error.
         const std::string line = log.str();

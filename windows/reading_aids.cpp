@@ -27,17 +27,9 @@ ReadingAids::ReadingAids(FormB &form, speech::SpeechEngine *engine)
     VoceRisposte = layout::control<layout::CheckBox>(&form, QStringLiteral("VoceRisposte"));
     AltaLeggibilita = layout::control<layout::CheckBox>(&form, QStringLiteral("AltaLeggibilita"));
 
-    const QString missing = engine ? engine->unavailableReason()
-                                   : QStringLiteral("Sintesi vocale non disponibile");
-    if (!missing.isEmpty()) {
-        for (QWidget *w : {static_cast<QWidget *>(Leggi), static_cast<QWidget *>(VoceRisposte)}) {
-            w->setEnabled(false);
-            w->setToolTip(missing);
-        }
-        engine_ = nullptr;
-    } else {
-        Leggi->setToolTip(QStringLiteral("Legge la frase e la parola in rosso (tasto L); premi di nuovo per fermare"));
-    }
+    showAvailability();
+    if (engine_ && engine_->pending())
+        engine_->whenSettled([this] { showAvailability(); });
 
     std::vector<QWidget *> faced = {form.AVVISO, form.gratifica, form.Com10, form.Com11, form.VIA,
                                     Leggi, VoceRisposte, AltaLeggibilita, form.AnalisiCompleta};
@@ -57,9 +49,15 @@ ReadingAids::ReadingAids(FormB &form, speech::SpeechEngine *engine)
     connect(Leggi, &QPushButton::clicked, this, &ReadingAids::read);
     connect(AltaLeggibilita, &QCheckBox::toggled, this, &ReadingAids::setLegible);
     connect(VoceRisposte, &QCheckBox::toggled, this, [this](bool on) {
-        if (!on && engine_)
+        if (!on && voice())
             engine_->stop();
     });
+}
+
+ReadingAids::~ReadingAids()
+{
+    if (engine_)
+        engine_->whenSettled({});  // the window goes before the engine
 }
 
 bool ReadingAids::isReadKey(const QKeyEvent &event)
@@ -97,9 +95,27 @@ QString ReadingAids::textToRead() const
     return speech::sentenceUtterance(units, form_.Lbmostra[word]->caption(), asked);
 }
 
+bool ReadingAids::voice() const
+{
+    return engine_ && !engine_->pending() && engine_->unavailableReason().isEmpty();
+}
+
+// Without a voice (or while the system still looks for one) the read-aloud
+// controls are disabled and their tooltip says why.
+void ReadingAids::showAvailability()
+{
+    const QString missing = engine_ ? engine_->unavailableReason() : QStringLiteral("Sintesi vocale non disponibile");
+    Leggi->setEnabled(missing.isEmpty());
+    Leggi->setToolTip(missing.isEmpty()
+                          ? QStringLiteral("Legge la frase e la parola in rosso (tasto L); premi di nuovo per fermare")
+                          : missing);
+    VoceRisposte->setEnabled(missing.isEmpty() && offered_);
+    VoceRisposte->setToolTip(missing.isEmpty() ? QStringLiteral("Fa dire anche «Bravo» e «No riprova»") : missing);
+}
+
 void ReadingAids::read()
 {
-    if (!engine_)
+    if (!voice())
         return;
     if (engine_->speaking()) {
         engine_->stop();
@@ -111,7 +127,7 @@ void ReadingAids::read()
 void ReadingAids::answered(const QString &message)
 {
     fitMessage(message);
-    if (!engine_)
+    if (!voice())
         return;
     if (VoceRisposte->isChecked())
         engine_->say(speech::spokenMessage(message));  // cuts off any reading
@@ -123,7 +139,8 @@ void ReadingAids::unitShown() { markUnit(); }
 
 void ReadingAids::offerSwitches(bool offered)
 {
-    VoceRisposte->setEnabled(offered && engine_);
+    offered_ = offered;
+    VoceRisposte->setEnabled(offered && voice());
     AltaLeggibilita->setEnabled(offered);
 }
 

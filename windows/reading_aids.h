@@ -25,8 +25,9 @@ class FormB;
 class ReadingAids : public QObject {
     Q_OBJECT
 public:
-    // Without an engine the read-aloud controls are disabled and say why.
+    // Without a voice the read-aloud controls are disabled and say why.
     ReadingAids(FormB &form, speech::SpeechEngine *engine);
+    ~ReadingAids() override;
 
     layout::Button *Leggi;                 // reads aloud; a second press stops
     layout::CheckBox *VoceRisposte;        // the answers' messages spoken too
@@ -54,6 +55,8 @@ public:
     QString textToRead() const;
 
 private:
+    bool voice() const;  // an Italian voice is ready
+    void showAvailability();
     void markUnit();
     void fitMessage(const QString &message);
     void applyFace();
@@ -61,6 +64,7 @@ private:
     FormB &form_;
     speech::SpeechEngine *engine_;
     bool legible_ = false;
+    bool offered_ = true;  // VIA is offered
     std::map<QWidget *, QFont> designFonts_;  // the controls that change face
 };
 
