@@ -5,6 +5,7 @@
 
 #include "collection_format.h"
 #include "sentence_source.h"
+#include "word_room.h"
 
 namespace engine::collection {
 
@@ -74,9 +75,23 @@ public:
             bank_.setFeatures(s, p, filled ? units[p - 1].features : Features{});
         }
         out_.origins.push_back(c.origin);
+        noteLegibleWidth(c);
     }
 
 private:
+    // Every unit fits its row in the standard face (the line is checked so);
+    // one too wide for it in the high-legibility face is drawn smaller there.
+    void noteLegibleWidth(const Candidate &c)
+    {
+        const std::vector<Unit> &units = *c.units;
+        for (std::size_t p = 1; p <= units.size(); ++p)
+            if (!fitsWordRow(units[p - 1].text, static_cast<int>(p), WordFace::Legible))
+                out_.messages.push_back(c.origin.file + ", riga " + std::to_string(c.origin.line) + ": «"
+                                        + units[p - 1].text + "» al posto " + std::to_string(p)
+                                        + " con l'alta leggibilità è scritto più piccolo per stare nella "
+                                          "colonna delle parole");
+    }
+
     SentenceBank &bank_;
     Loaded &out_;
     std::map<std::string, Origin> seen_;

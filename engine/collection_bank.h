@@ -40,7 +40,7 @@ struct Origin {
 struct Loaded {
     int lastSentence = -1;
     std::vector<Origin> origins;        // one per sentence, by index
-    std::vector<std::string> messages;  // what was left out, and why
+    std::vector<std::string> messages;  // what was left out, and why; what the legible face shrinks
 };
 
 // Fills `bank` from the built-in sentences and `sources`.

@@ -12,10 +12,16 @@
 
 namespace engine {
 
+// The faces the word column can be drawn in: the standard bold Arial, or the
+// high-legibility face (bold Open Sans with 12% more room after each letter).
+enum class WordFace { Standard, Legible };
+
 // Width of `text` (UTF-8) in the word labels' face, in 1/2048 of its size:
 // each character's advance; characters the table does not know count as
 // the widest (wider than an em).
 int textWidthUnits(std::string_view text);
+// The same in the given face.
+int textWidthUnits(std::string_view text, WordFace face);
 
 // The widest text, in the same units, that row `position` (1..22) can show.
 int roomUnits(int position);
@@ -23,6 +29,11 @@ int roomUnits(int position);
 inline bool fitsWordRow(std::string_view text, int position)
 {
     return textWidthUnits(text) <= roomUnits(position);
+}
+
+inline bool fitsWordRow(std::string_view text, int position, WordFace face)
+{
+    return textWidthUnits(text, face) <= roomUnits(position);
 }
 
 }  // namespace engine

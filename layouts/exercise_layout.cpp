@@ -112,6 +112,13 @@ const layout::WindowSpec &layout::exerciseLayout()
             {.name = "Label1",                            .container = "Frame5",   .caption = "n° della domanda", .left =  4815, .top =  225, .width =  3015, .height =  435, .fore = 0xFFFFFF,                  .font = {"Arial",         18,    700}, .autoSize = true, .transparent = true, .centred = true},
             {.name = "Command8",     .kind = Kind::Button, .container = "Frame5",  .caption = "mostra errori",    .left =  7875, .top =  150, .width =  2340, .height =  750,                  .back = 0xFFC0C0, .font = {"Arial",         12,    700}, .tab = 55},
             {.name = "FINE",         .kind = Kind::Button, .container = "Frame5",  .caption = "FINE",             .left = 10305, .top =  135, .width =  2085, .height =  750,                  .back = 0x00C0C0, .font = {"MS Sans Serif", 18,    700}, .tab = 54},
+
+            // Reading aloud and high legibility, in the free room of the right
+            // column: the small button between the path boxes and the message,
+            // the two switches above "analisi completa", sharing its turn.
+            {.name = "Leggi",           .kind = Kind::Button,   .caption = "Leggi (L)",        .left = 10230, .top = 4170, .width = 2085, .height = 540, .back = 0xE0E0FF, .font = {"Arial", 12, 700}, .tab = 53},
+            {.name = "VoceRisposte",    .kind = Kind::CheckBox, .caption = "risposte a voce",  .left =  9900, .top = 5685, .width = 2415, .height = 480, .fore = 0x000000, .font = {"Arial", 12, 700}, .transparent = true, .tab = 56},
+            {.name = "AltaLeggibilita", .kind = Kind::CheckBox, .caption = "alta leggibilità", .left =  9900, .top = 6165, .width = 2415, .height = 480, .fore = 0x000000, .font = {"Arial", 12, 700}, .transparent = true, .tab = 57},
         },
     };
     return window;

@@ -134,6 +134,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-urw-base35")
 # The sentence editor's program, desktop entry, icon and recommended packages.
 include(${CMAKE_CURRENT_LIST_DIR}/editor_packaging.cmake)
+# The high-legibility face, and the voice that reads the drill aloud:
+# speech-dispatcher with a real Italian voice, reached through Qt's plugin.
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", fonts-open-sans")
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 list(TRANSFORM AG_PACKAGED_BINARIES PREPEND "$<TARGET_FILE:" OUTPUT_VARIABLE _ag_elf_files)
 list(TRANSFORM _ag_elf_files APPEND ">")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/cpack_project.cmake)

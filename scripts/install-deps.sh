@@ -31,6 +31,12 @@ packages=(
     clang-14 libclang-rt-14-dev
     # build: npm fetches the lexicon's data (Morph-it!) at pinned versions
     npm
+    # reading aloud: Qt's text-to-speech (its CMake files need the QML
+    # integration's) through speech-dispatcher, with a real Italian voice
+    qt6-speech-dev qt6-declarative-dev libqt6texttospeech6 qt6-speech-speechd-plugin
+    speech-dispatcher speech-dispatcher-espeak-ng
+    # the high-legibility face
+    fonts-open-sans
 )
 
 missing=()
@@ -56,3 +62,4 @@ check_font() {
 }
 check_font "Arial" "Liberation Sans"
 check_font "Bookman Old Style" "URW Bookman"
+check_font "Open Sans" "Open Sans"

@@ -94,10 +94,11 @@ struct Drill {
     std::unique_ptr<engine::FormB> form;
     ResultsWatcher results;  // presses PROSEGUI whenever a series ends
 
-    explicit Drill(int pauseMs = 0, engine::collection::SourceReader collections = {})
+    explicit Drill(int pauseMs = 0, engine::collection::SourceReader collections = {},
+                   speech::SpeechEngine *speech = nullptr)
     {
         form = std::make_unique<engine::FormB>(
-            state, engine::ExerciseServices{clock, random, audio, pauseMs, std::move(collections)});
+            state, engine::ExerciseServices{clock, random, audio, pauseMs, std::move(collections), speech});
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }

@@ -283,10 +283,11 @@ void KeyboardAccessTest::tabFollowsTheLayoutTables()
         b->setVisible(true);
         b->setEnabled(true);
     }
-    QCOMPARE(walk(&f, f.VIA, 15),
+    // Without a voice "Leggi" and "risposte a voce" are disabled, so left out.
+    QCOMPARE(walk(&f, f.VIA, 16),
              QStringList({"AnalisiCompleta", "Com(2)", "Com(3)", "Com(4)", "Com(5)", "Com(6)", "Com(7)", "Com(1)",
-                          "Com(8)", "Com11", "Com10", "Com(9)", "FINE", "Command8", "VIA"}));
-    QCOMPARE(walk(&f, f.VIA, 3, Qt::Key_Backtab), QStringList({"Command8", "FINE", "Com(9)"}));
+                          "Com(8)", "Com11", "Com10", "Com(9)", "FINE", "Command8", "AltaLeggibilita", "VIA"}));
+    QCOMPARE(walk(&f, f.VIA, 3, Qt::Key_Backtab), QStringList({"AltaLeggibilita", "Command8", "FINE"}));
 
     // In the drill only the buttons on show are visited, still in table order.
     Drill v;

@@ -162,6 +162,10 @@ std::vector<Expect> exerciseControls()
     v.push_back(button(W, "Masfem(1)", W, "Maschile", 5175, 540, 2100, 645, 0x00FFFF, "Arial", 12));
     v.push_back(button(W, "Masfem(2)", W, "Femminile", 5175, 1170, 2100, 645, 0xE4AAA9, "Arial", 12));
     v.push_back({W, "AnalisiCompleta", W, K::Check, "analisi completa", 9900, 6645, 2415, 480, false, 0x000000, kNone, "Arial", 12, 700, false, 'l', false, true});
+    // Reading aloud and high legibility: the small button, the two switches.
+    v.push_back(button(W, "Leggi", W, "Leggi (L)", 10230, 4170, 2085, 540, 0xE0E0FF, "Arial", 12));
+    v.push_back({W, "VoceRisposte", W, K::Check, "risposte a voce", 9900, 5685, 2415, 480, false, 0x000000, kNone, "Arial", 12, 700, false, 'l', false, true});
+    v.push_back({W, "AltaLeggibilita", W, K::Check, "alta leggibilità", 9900, 6165, 2415, 480, false, 0x000000, kNone, "Arial", 12, 700, false, 'l', false, true});
     return v;
 }
 

@@ -9,6 +9,7 @@
 #include "../layouts/layout_builder.h"
 #include "../platform/screen_fit.h"
 #include "error_report_window.h"
+#include "reading_aids.h"
 #include "results_window.h"
 
 namespace engine {
@@ -142,6 +143,7 @@ FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
     connect(Timer1, &QTimer::timeout, this, &FormB::Timer1_Timer);
     Timer1->start();
 
+    aids_ = new ReadingAids(*this, services_.speech);
     Form_Load();
 }
 
@@ -257,6 +259,7 @@ void FormB::VIA_Click()
     state_.currentWord = 1;
     state_.expectedCode = state_.codeAt(state_.currentWord.value());
     Lbmostra[state_.currentWord.value()]->setTextColor(kRed);
+    aids_->unitShown();
 }
 
 // The switch of the complete analysis: only while VIA is offered.
@@ -267,7 +270,11 @@ void FormB::AnalisiCompleta_Click(bool on)
         state_.fullAnalysisUsed = true;
 }
 
-void FormB::offerModeSwitch(bool offered) { AnalisiCompleta->setEnabled(offered); }
+void FormB::offerModeSwitch(bool offered)
+{
+    AnalisiCompleta->setEnabled(offered);
+    aids_->offerSwitches(offered);
+}
 
 // --- First step: variable or invariable part of speech ---------------------------
 
@@ -373,6 +380,7 @@ void FormB::advanceWord()
         Lbmostra[word]->setTextColor(kRed);
         Lbmostra[word - 1]->setTextColor(QApplication::palette().color(QPalette::ButtonText));
     }
+    aids_->unitShown();
 }
 
 // --- The further questions of the complete analysis ----------------------------------
@@ -423,6 +431,7 @@ void FormB::further_Click(int question, int choice)
 
 void FormB::flash(const QString &message)
 {
+    aids_->answered(message);  // before the pause, which it never lengthens
     gratifica->setCaption(message);
     gate_.pause(services_.pauseMs, [this] {
         for (layout::Button *b : answerButtons())
@@ -445,13 +454,17 @@ bool FormB::isAnswerTarget(QObject *target, QEvent *event) const
     // on a disabled control, rather than held until VIA may be offered again.
     if (isAnswerButton(target) || target == AnalisiCompleta)
         return true;
+    // Reading aloud during the pause would name the unit just answered.
+    if (target == aids_->Leggi || target == aids_->VoceRisposte || target == aids_->AltaLeggibilita)
+        return true;
     // Keys: an answer key is lost wherever in this window it is aimed, and so
     // is Return aimed at the window itself, where the focus rests during an
     // answer: it would press whichever button takes the focus afterwards.
     if (!isKeyEvent(event) || !target->isWidgetType() || static_cast<QWidget *>(target)->window() != this)
         return false;
     const auto &key = static_cast<const QKeyEvent &>(*event);
-    return answerButtonForKey(key) != nullptr || isModeSwitchKey(key) || (target == this && isReturnKey(key));
+    return answerButtonForKey(key) != nullptr || isModeSwitchKey(key) || (target == this && isReturnKey(key))
+           || ReadingAids::isReadKey(key);
 }
 
 // --- The keyboard -------------------------------------------------------------------
@@ -500,6 +513,8 @@ void FormB::keyPressEvent(QKeyEvent *event)
         button = AnalisiCompleta;
     if (!button && isReturnKey(*event))
         button = VIA;
+    if (!button && ReadingAids::isReadKey(*event))
+        button = aids_->Leggi;
     if (!button) {
         QWidget::keyPressEvent(event);
         return;
@@ -599,6 +614,8 @@ void FormB::fitToScreen()
     list.push_back(layout::control(this, "Frame5"));
     list.push_back(layout::control(this, "Label8"));
     list.push_back(AnalisiCompleta);
+    for (QWidget *w : aids_->controls())
+        list.push_back(w);
 
     fit::fitWindow(this, list);
 }
@@ -607,6 +624,8 @@ void FormB::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     platform::ridimschermo::ridimensiona();
+    if (aids_)
+        aids_->refit();
 }
 
 }  // namespace engine

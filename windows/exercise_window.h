@@ -27,6 +27,7 @@
 #include "../engine/drill_state.h"
 
 #include "error_report_window.h"
+#include "../speech/speech_engine.h"
 
 namespace engine {
 
@@ -37,7 +38,11 @@ struct ExerciseServices {
     int pauseMs = 1000;  // length of the answer pause
     // The teachers' collections read at load; none when empty.
     collection::SourceReader collections = {};
+    // The voice that reads aloud; none disables reading aloud.
+    speech::SpeechEngine *speech = nullptr;
 };
+
+class ReadingAids;
 
 class FormB : public QWidget {
     Q_OBJECT
@@ -67,6 +72,8 @@ public:
     DrillState &state() { return state_; }
     bool inAnswerPause() const { return gate_.pausing(); }
     FRM_ERRORI *errorReport() const { return errorReport_; }
+    // Reading aloud and high legibility (reading_aids.h).
+    ReadingAids *readingAids() const { return aids_; }
 
     // The answer buttons in the order the pause disables them.
     std::array<layout::Button *, 11> answerButtons() const;
@@ -118,6 +125,7 @@ private:
     QPointer<FRM_ERRORI> errorReport_;
     std::array<std::vector<layout::Button *>, 3> further_;  // per row of kFurtherQuestions
     bool ending_ = false;
+    ReadingAids *aids_ = nullptr;
 };
 
 }  // namespace engine

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <iostream>
 
 #include "../platform/collection_folders.h"
 
@@ -14,8 +15,10 @@ Program::Program()
 
     splash_ = new Iniziale(audio_, [this] {
         if (!exercise_) {
+            speech_ = std::make_unique<speech::QtSpeechEngine>(std::cerr);
             exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{
-                .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections});
+                .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections,
+                .speech = speech_.get()});
             if (onExerciseLoaded)
                 onExerciseLoaded(*exercise_);
         }

@@ -14,6 +14,7 @@
 #include "../platform/audio.h"
 #include "../platform/sound_module.h"
 #include "splash_window.h"
+#include "../speech/qt_speech_engine.h"
 
 class Program {
 public:
@@ -31,6 +32,8 @@ private:
     platform::ModuleCuePlayer player_;
     platform::Audio audio_{player_, random_};
     engine::DrillState state_;
+    // The system's voice, looked for when the exercise window is first made.
+    std::unique_ptr<speech::QtSpeechEngine> speech_;
     std::unique_ptr<engine::FormB> exercise_;
     Iniziale *splash_;  // deletes itself when it closes
 };
