@@ -39,8 +39,18 @@ packages=(
     fonts-open-sans
 )
 
+# A command that another package already brings (a Node.js that ships its
+# own npm conflicts with Debian's npm package) counts as installed.
+provided_by_command() {
+    case "$1" in
+        npm) command -v npm >/dev/null 2>&1 ;;
+        *) return 1 ;;
+    esac
+}
+
 missing=()
 for p in "${packages[@]}"; do
+    provided_by_command "$p" && continue
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
