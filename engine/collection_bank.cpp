@@ -6,6 +6,7 @@
 #include "collection_format.h"
 #include "sentence_source.h"
 #include "word_room.h"
+#include "text_decoding.h"
 
 namespace engine::collection {
 
@@ -23,7 +24,7 @@ std::string sameKey(const std::vector<Unit> &units)
 
 std::string where(const Origin &o)
 {
-    return o.file.empty() ? "una frase del programma" : o.file + ", riga " + std::to_string(o.line);
+    return o.file.empty() ? "una frase del programma" : visibleName(o.file) + ", riga " + std::to_string(o.line);
 }
 
 struct Candidate {
@@ -52,13 +53,13 @@ public:
     {
         const auto [it, isNew] = seen_.emplace(sameKey(*c.units), c.origin);
         if (!isNew) {
-            out_.messages.push_back(c.origin.file + ", riga " + std::to_string(c.origin.line)
+            out_.messages.push_back(visibleName(c.origin.file) + ", riga " + std::to_string(c.origin.line)
                                     + ": la frase ripete " + where(it->second) + ", lasciata fuori");
             return;
         }
         if (out_.lastSentence + 1 >= kMaxSentences) {
             if (!full_)
-                out_.messages.push_back(c.origin.file + ", riga " + std::to_string(c.origin.line)
+                out_.messages.push_back(visibleName(c.origin.file) + ", riga " + std::to_string(c.origin.line)
                                         + ": raggiunto il massimo di " + std::to_string(kMaxSentences)
                                         + " frasi: da qui in poi le frasi sono lasciate fuori");
             full_ = true;

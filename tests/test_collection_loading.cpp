@@ -240,7 +240,7 @@ void TestCollectionLoading::oddFileNamesAreReadAndNamedOnOneLine()
     const std::string latin1 = QFile::encodeName(folder).toStdString() + "/caf\xE9.txt";
     std::FILE *f = std::fopen(latin1.c_str(), "wb");
     QVERIFY(f);
-    std::fputs("il = art | caff\xC3\xA8 = nome\nx = nomee\n", f);
+    std::fputs("il = art | caff\xC3\xA8 = nome\nx = nomee\nla = art | mela = nome\n", f);  // a repeat, too
     std::fclose(f);
     writeBytes(folder + "/a\nb.txt", "la = art | mela = nome\ny = nomee\n");
 
@@ -261,6 +261,8 @@ void TestCollectionLoading::oddFileNamesAreReadAndNamedOnOneLine()
              qPrintable(messages.join('\n')));
     QVERIFY(messages.contains("/home/analisi-grammaticale/frasi/caf\\xE9.txt, riga 2, colonna 5: «nomee» non è una "
                               "parte del discorso"));
+    QVERIFY(messages.contains("/home/analisi-grammaticale/frasi/caf\\xE9.txt, riga 3: la frase ripete "
+                              "/home/analisi-grammaticale/frasi/a\\nb.txt, riga 1, lasciata fuori"));
     std::remove(latin1.c_str());  // Qt cannot name it to clean up
     QVERIFY2(messages.filter("caf\\xE9.txt: il nome del file non è in UTF-8").size() == 1,
              qPrintable(messages.join('\n')));
