@@ -3,7 +3,10 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 #include "../layouts/layout_builder.h"
+#include "../platform/screen_fit.h"
 #include "../legibility/legible_face.h"
 #include "exercise_window.h"
 
@@ -17,6 +20,9 @@ constexpr double kWordMarginPixels = 2;
 // Glyphs are drawn at whole pixel sizes: a size lowered by the exact ratio may
 // round up; a little under it does not.
 constexpr double kShrinkSafety = 0.96;
+
+// Never below what the toolkit can draw, however small the window is made.
+double readable(double points) { return std::max(points, platform::ridimschermo::kMinPoints); }
 
 }  // namespace
 
@@ -177,7 +183,7 @@ void setFontWithin(QWidget *w, QFont f, const QString &text, double room, bool m
     double points = fitted;
     const double width = QFontMetricsF(f).horizontalAdvance(text);
     if (mayShrink && room > 0 && width > room)
-        points = fitted * room / width * kShrinkSafety;
+        points = readable(fitted * room / width * kShrinkSafety);
     f.setPointSizeF(points);
     w->setProperty(kFittedPoints, fitted);
     w->setProperty(kShrunkTo, points != fitted ? QVariant(points) : QVariant());
@@ -197,7 +203,7 @@ void fitCaption(layout::Button *b)
         f.setPointSizeF(points);
         if (area.contains(QFontMetrics(f).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, b->text())))
             break;
-        points *= 0.93;
+        points = readable(points * 0.93);
     }
     if (points == fitted)
         return;
@@ -216,7 +222,7 @@ void fitCaption(QCheckBox *box)
     const double space = box->width() - chrome;
     if (text <= space || space <= 0)
         return;
-    f.setPointSizeF(fitted * space / text * kShrinkSafety);
+    f.setPointSizeF(readable(fitted * space / text * kShrinkSafety));
     box->setProperty(kFittedPoints, fitted);
     box->setProperty(kShrunkTo, f.pointSizeF());
     box->setFont(f);
