@@ -157,6 +157,8 @@ std::optional<VerbWord> verbWord(std::string_view token)
     for (const VerbWord &v : kVerbWords)
         if (v.spelling == w)
             return v;
+    if (featureWord(w))  // "singolare" is no infinitive
+        return std::nullopt;
     const bool letters = std::all_of(w.begin(), w.end(), [](char c) { return c >= 'a' && c <= 'z'; });
     if (letters && conjugationOf(w) != Conjugation::Unset)
         return VerbWord{token, VerbAxis::Lemma, 0};
@@ -285,7 +287,7 @@ std::optional<Fault> readVerbAnalysis(const std::vector<Piece> &ws, Unit &unit)
         case VerbAxis::Mood: f.mood = Mood(v->value); break;
         case VerbAxis::Tense: f.tense = Tense(v->value); break;
         case VerbAxis::Person: f.person = Person(v->value); break;
-        case VerbAxis::Number: f.number = Number(v->value); break;
+        case VerbAxis::Number: f.verbNumber = Number(v->value); break;
         case VerbAxis::Form: f.form = VerbForm(v->value); break;
         case VerbAxis::Transitivity: f.transitivity = Transitivity(v->value); break;
         }
@@ -556,8 +558,8 @@ std::string featureWords(int, const Features &f)
             add(verbSpelling(VerbAxis::Tense, int(f.tense)));
         if (f.person != Person::Unset)
             add(verbSpelling(VerbAxis::Person, int(f.person)));
-        if (f.number != Number::Unset)
-            add(f.number == Number::Singolare ? "s" : "p");
+        if (f.verbNumber != Number::Unset)
+            add(f.verbNumber == Number::Singolare ? "s" : "p");
         if (f.form != VerbForm::Unset)
             add(verbSpelling(VerbAxis::Form, int(f.form)));
         if (f.transitivity != Transitivity::Unset)

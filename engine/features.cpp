@@ -54,7 +54,7 @@ bool featuresFit(int code, const Features &f)
         return false;
     if (f.gender != Gender::Unset && !takesGenderAndNumber(code))
         return false;
-    if (f.number != Number::Unset && !takesGenderAndNumber(code) && !takesVerbValues(code))
+    if (f.number != Number::Unset && !takesGenderAndNumber(code))
         return false;
     if (!f.hasVerbValues())
         return true;
@@ -69,7 +69,7 @@ bool featuresFit(int code, const Features &f)
         if (!ofMood)
             return false;
     }
-    if (f.mood != Mood::Unset && !isFinite(f.mood) && (f.person != Person::Unset || f.number != Number::Unset))
+    if (f.mood != Mood::Unset && !isFinite(f.mood) && (f.person != Person::Unset || f.verbNumber != Number::Unset))
         return false;
     return true;
 }

@@ -36,18 +36,19 @@ enum class Transitivity : std::uint8_t { Unset = 0, Transitivo = 1, Intransitivo
 struct Features {
     ArticleKind kind = ArticleKind::Unset;
     Gender gender = Gender::Unset;
-    Number number = Number::Unset;  // of a verb too: the number of its person
+    Number number = Number::Unset;
     std::string lemma{};            // a verb's infinitive, "" when unset
     Mood mood = Mood::Unset;
     Tense tense = Tense::Unset;
     Person person = Person::Unset;
+    Number verbNumber = Number::Unset;  // the number of the verb's person
     VerbForm form = VerbForm::Unset;
     Transitivity transitivity = Transitivity::Unset;
 
     bool hasVerbValues() const
     {
         return !lemma.empty() || mood != Mood::Unset || tense != Tense::Unset || person != Person::Unset
-               || form != VerbForm::Unset || transitivity != Transitivity::Unset;
+               || verbNumber != Number::Unset || form != VerbForm::Unset || transitivity != Transitivity::Unset;
     }
     bool isEmpty() const
     {
@@ -58,8 +59,8 @@ struct Features {
 };
 
 // Which answer codes may carry which features: the kind only on articles (1),
-// gender on articles, nouns, adjectives and pronouns (1..4), number on those
-// and on verbs (5), the verb's values only on verbs.
+// gender and number on articles, nouns, adjectives and pronouns (1..4), the
+// verb's values (its number among them) only on verbs (5).
 constexpr bool takesArticleKind(int code) { return code == 1; }
 constexpr bool takesGenderAndNumber(int code) { return code >= 1 && code <= 4; }
 constexpr bool takesVerbValues(int code) { return code == 5; }

@@ -119,7 +119,7 @@ const std::array<FurtherQuestion, kFurtherQuestionCount> kFurtherQuestions = {{
     {8, tenseChoice, takesVerbValues, 19, "Tempo del verbo", "In che tempo è?", "tempo", 4, tenses},
     {3, [](const Features &f) { return int(f.person); }, takesVerbValues, 20, "Persona del verbo",
      "A quale persona è?", "persona", 5, persons},
-    {2, [](const Features &f) { return int(f.number); }, takesVerbValues, 21, "Numero del verbo",
+    {2, [](const Features &f) { return int(f.verbNumber); }, takesVerbValues, 21, "Numero del verbo",
      "È singolare o plurale?", "numero", 5, numbers},
     {3, [](const Features &f) { return int(f.form); }, takesVerbValues, 22, "Forma del verbo", "In che forma è?",
      "forma", 6, forms},
@@ -158,6 +158,10 @@ bool isAsked(int code, const Features &features, int question, QuestionSet allow
 {
     const FurtherQuestion &q = kFurtherQuestions[question];
     if (!(allowed & (QuestionSet{1} << question)) || !q.asksAbout(code) || q.rightChoice(features) == 0)
+        return false;
+    // A verb's number alone is no verb analysis: its questions need the key's
+    // verb values.
+    if (question >= kFirstVerbQuestion && !features.hasVerbValues())
         return false;
     // A question with one possible answer is no question.
     return !q.choicesFor || q.choicesFor(features).size() > 1;

@@ -80,7 +80,7 @@ const layout::WindowSpec &layout::exerciseLayout()
             {.name = "Scelta(6)", .kind = Kind::Button, .caption = "", .left = 5160, .top = 3600, .width = 2138, .height = 855, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 28},
             {.name = "Scelta(7)", .kind = Kind::Button, .caption = "", .left = 5160, .top = 4440, .width = 2138, .height = 855, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 29},
             {.name = "Scelta(8)", .kind = Kind::Button, .caption = "", .left = 5160, .top = 5280, .width = 2138, .height = 855, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 30},
-            {.name = "Scelta(9)", .kind = Kind::Button, .caption = "", .left = 5160, .top = 6120, .width = 2138, .height = 855, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 31},
+            {.name = "Scelta(9)", .kind = Kind::Button, .caption = "", .left = 5145, .top = 6120, .width = 2160, .height = 855, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 31},
 
             // The two large buttons of the variable step, in front of the column.
             {.name = "Com10",  .kind = Kind::Button, .caption = "PARTE VARIABILE",                  .left = 5085, .top =  510, .width = 2295, .height = 3120, .back = 0xFFFF00, .font = {"Arial", 14.25, 700}, .tab = 14},
