@@ -65,7 +65,28 @@ COMPOUND = {"pri": "passato prossimo", "pii": "trapassato prossimo", "ifi": "tra
 VERB_TAGS = {"vblex", "vbser", "vbhaver", "vbmod", "vaux"}
 
 # Verb values the key keeps against the analyser: (sentence, position, value) -> why.
-KEPT_VERBS = {}
+KEPT_VERBS = {
+    (2, 5, "riflessiva"): "«si sentiva il canto» è il «si» passivante (il canto era sentito): forma passiva; "
+                          "l'analizzatore vi legge il pronome riflessivo",
+    (6, 19, "riflessiva"): "«se ne andò» è andarsene, verbo pronominale; l'analizzatore legge «se» come "
+                           "congiunzione",
+    (7, 18, "infinito"): "«eravamo stati bravi»: trapassato di essere (copula con «bravi»); l'analizzatore "
+                         "attribuisce il participio «stati» a stare",
+    (31, 2, "infinito"): "«siete stati bravi»: passato prossimo di essere (copula con «bravi»); l'analizzatore "
+                         "attribuisce il participio «stati» a stare",
+    (10, 17, "modo"): "«ma non ascolti i miei consigli!»: il soggetto è «tu» (Ti ho detto...), indicativo "
+                      "presente; l'analizzatore sceglie il congiuntivo di terza persona",
+    (10, 17, "persona"): "come sopra: seconda persona, «tu»",
+    (19, 12, "persona"): "«spero che domani tu mi presti»: il soggetto «tu» è nella frase, seconda persona; "
+                         "l'analizzatore sceglie la terza, di forma uguale",
+    (11, 6, "tempo"): "«era accusato» è passivo: imperfetto (era) del participio di un verbo transitivo; "
+                      "l'analizzatore vi legge il trapassato prossimo attivo, che non ha la forma passiva",
+    (30, 6, "modo"): "«(ebbe)notato» condivide l'ausiliare di «ebbe superato», scritto tra parentesi per "
+                     "l'alunno e tolto nel testo dato all'analizzatore: trapassato remoto",
+    (30, 6, "tempo"): "come sopra",
+    (30, 6, "persona"): "come sopra",
+    (30, 6, "numero"): "come sopra",
+}
 
 # Disagreements the key keeps: (sentence, position, feature) -> why.
 KEPT = {
@@ -236,8 +257,11 @@ def analyser_verb(readings):
     number = next((NUMBER[1 if t == "sg" else 2] for t in finite[1] if t in ("sg", "pl")), None)
     if mood not in ("indicativo", "congiuntivo", "condizionale", "imperativo"):
         person = number = None
-    reflexive = any("ref" in tags for _, tags in readings)
-    return {"infinito": verbs[-1][0].lower(), "modo": mood, "tempo": tense, "persona": person,
+    # Reflexive: "si", or a clitic of the subject's own person and number
+    # ("mi aspettavo", "vi allenerete", "trattenermi" after "vorrei").
+    own = {t for t in finite[1] if t in ("p1", "p2", "p3", "sg", "pl")}
+    reflexive = any("ref" in tags or ("prn" in tags and own and own <= set(tags)) for _, tags in readings)
+    return {"infinito": verbs[-1][0].lower().split("#")[0], "modo": mood, "tempo": tense, "persona": person,
             "numero": number, "riflessiva": reflexive}
 
 
