@@ -658,13 +658,14 @@ void FormB::fitToScreen()
     list.push_back(Masfem[2]);
     for (int k = 1; k <= 5; ++k)
         list.push_back(display[k]);
+    list.push_back(layout::control(this, "Frame5"));
+    list.push_back(layout::control(this, "Label8"));
+    list.push_back(AnalisiCompleta);
+    // The verb's questions: its path's last box, the question, the choices.
     list.push_back(display[6]);
     list.push_back(Domanda);
     for (int k = 1; k <= kMaxChoices; ++k)
         list.push_back(Scelta[k]);
-    list.push_back(layout::control(this, "Frame5"));
-    list.push_back(layout::control(this, "Label8"));
-    list.push_back(AnalisiCompleta);
 
     fit::fitWindow(this, list);
 }
