@@ -30,6 +30,7 @@ std::string where(const Origin &o)
 struct Candidate {
     Origin origin;
     const std::vector<Unit> *units;
+    QuestionSet questions = kAllQuestions;  // its file's `@domande`
 };
 
 class Filler {
@@ -75,6 +76,7 @@ public:
             bank_.setCode(s, p, filled ? static_cast<std::int16_t>(units[p - 1].code) : std::int16_t{0});
             bank_.setFeatures(s, p, filled ? units[p - 1].features : Features{});
         }
+        bank_.setQuestions(s, c.questions);
         out_.origins.push_back(c.origin);
         noteLegibleWidth(c);
     }
@@ -118,7 +120,8 @@ Loaded fillBank(SentenceBank &bank, const Sources &sources)
     for (std::size_t i = 0; i < parsed.size(); ++i)
         for (std::size_t n = 0; n < parsed[i].lines.size(); ++n)
             if (parsed[i].lines[n].kind == Line::Kind::Sentence)
-                candidates.push_back({{sources.files[i].name, static_cast<int>(n) + 1}, &parsed[i].lines[n].units});
+                candidates.push_back({{sources.files[i].name, static_cast<int>(n) + 1}, &parsed[i].lines[n].units,
+                                      parsed[i].questions});
 
     if (onlyThese && candidates.empty())
         out.messages.push_back("«" + std::string(kOnlyTheseLine)

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "text_decoding.h"
+#include "further_questions.h"
 #include "utf8_text.h"
 #include "word_room.h"
 
@@ -61,6 +62,64 @@ constexpr std::array<FeatureWord, 18> kFeatureWords = {{
     {"plurale", Axis::Number, 2}, {"plur", Axis::Number, 2}, {"p", Axis::Number, 2},
 }};
 
+// A verb's words: its mood, tense, person, form and transitivity (the number
+// is the feature word above; the infinitive is any word that is one).
+enum class VerbAxis { Lemma, Mood, Tense, Person, Number, Form, Transitivity };
+struct VerbWord {
+    std::string_view spelling;
+    VerbAxis axis;
+    int value;
+};
+constexpr std::array<VerbWord, 50> kVerbWords = {{
+    {"ind", VerbAxis::Mood, 1}, {"indicativo", VerbAxis::Mood, 1},
+    {"cong", VerbAxis::Mood, 2}, {"congiuntivo", VerbAxis::Mood, 2},
+    {"cond", VerbAxis::Mood, 3}, {"condizionale", VerbAxis::Mood, 3},
+    {"imper", VerbAxis::Mood, 4}, {"imperativo", VerbAxis::Mood, 4},
+    {"inf", VerbAxis::Mood, 5}, {"infinito", VerbAxis::Mood, 5},
+    {"part", VerbAxis::Mood, 6}, {"participio", VerbAxis::Mood, 6},
+    {"ger", VerbAxis::Mood, 7}, {"gerundio", VerbAxis::Mood, 7},
+    {"presente", VerbAxis::Tense, 1}, {"pres", VerbAxis::Tense, 1},
+    {"imperfetto", VerbAxis::Tense, 2}, {"imperf", VerbAxis::Tense, 2},
+    {"passato-remoto", VerbAxis::Tense, 3}, {"pass-rem", VerbAxis::Tense, 3},
+    {"futuro", VerbAxis::Tense, 4}, {"futuro-semplice", VerbAxis::Tense, 4}, {"fut", VerbAxis::Tense, 4},
+    {"passato-prossimo", VerbAxis::Tense, 5}, {"pass-pross", VerbAxis::Tense, 5},
+    {"trapassato-prossimo", VerbAxis::Tense, 6}, {"trap-pross", VerbAxis::Tense, 6},
+    {"trapassato-remoto", VerbAxis::Tense, 7}, {"trap-rem", VerbAxis::Tense, 7},
+    {"futuro-anteriore", VerbAxis::Tense, 8}, {"fut-ant", VerbAxis::Tense, 8},
+    {"passato", VerbAxis::Tense, 9},
+    {"trapassato", VerbAxis::Tense, 10}, {"trap", VerbAxis::Tense, 10},
+    {"1", VerbAxis::Person, 1}, {"prima", VerbAxis::Person, 1},
+    {"2", VerbAxis::Person, 2}, {"seconda", VerbAxis::Person, 2},
+    {"3", VerbAxis::Person, 3}, {"terza", VerbAxis::Person, 3},
+    {"att", VerbAxis::Form, 1}, {"attiva", VerbAxis::Form, 1},
+    {"pass", VerbAxis::Form, 2}, {"passiva", VerbAxis::Form, 2},
+    {"rifl", VerbAxis::Form, 3}, {"riflessiva", VerbAxis::Form, 3},
+    {"tr", VerbAxis::Transitivity, 1}, {"transitivo", VerbAxis::Transitivity, 1},
+    {"intr", VerbAxis::Transitivity, 2}, {"intransitivo", VerbAxis::Transitivity, 2},
+}};
+
+// The canonical spelling of each verb value, by axis and value.
+std::string_view verbSpelling(VerbAxis axis, int value)
+{
+    static constexpr std::array<std::string_view, 8> moods = {"", "ind", "cong", "cond", "imper", "inf", "part", "ger"};
+    static constexpr std::array<std::string_view, 11> tenses = {
+        "", "presente", "imperfetto", "passato-remoto", "futuro", "passato-prossimo", "trapassato-prossimo",
+        "trapassato-remoto", "futuro-anteriore", "passato", "trapassato"};
+    static constexpr std::array<std::string_view, 4> persons = {"", "1", "2", "3"};
+    static constexpr std::array<std::string_view, 4> forms = {"", "att", "pass", "rifl"};
+    static constexpr std::array<std::string_view, 3> transitivities = {"", "tr", "intr"};
+    switch (axis) {
+    case VerbAxis::Mood: return moods.at(std::size_t(value));
+    case VerbAxis::Tense: return tenses.at(std::size_t(value));
+    case VerbAxis::Person: return persons.at(std::size_t(value));
+    case VerbAxis::Form: return forms.at(std::size_t(value));
+    case VerbAxis::Transitivity: return transitivities.at(std::size_t(value));
+    case VerbAxis::Lemma:
+    case VerbAxis::Number: break;
+    }
+    return "";
+}
+
 constexpr std::array<std::string_view, 10> kAbbreviations = {
     "", "art", "nome", "agg", "pron", "verbo", "avv", "prep", "cong", "escl"};
 
@@ -90,6 +149,50 @@ std::optional<FeatureWord> featureWord(std::string_view token)
             return f;
     return std::nullopt;
 }
+
+// A verb word; an infinitive ("preparare", "arrabbiarsi") is any word of
+// lower-case letters whose ending gives a conjugation.
+std::optional<VerbWord> verbWord(std::string_view token)
+{
+    const std::string w = lowerAscii(token);
+    for (const VerbWord &v : kVerbWords)
+        if (v.spelling == w)
+            return v;
+    if (featureWord(w))  // "singolare" is no infinitive
+        return std::nullopt;
+    const bool letters = std::all_of(w.begin(), w.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (letters && conjugationOf(w) != Conjugation::Unset)
+        return VerbWord{token, VerbAxis::Lemma, 0};
+    return std::nullopt;
+}
+
+int verbWordValue(std::string_view text, VerbAxis axis)
+{
+    if (const std::optional<VerbWord> v = verbWord(text); v && v->axis == axis)
+        return v->value;
+    if (const std::optional<FeatureWord> f = featureWord(text))
+        return f->value;
+    return 0;
+}
+
+std::string_view verbAxisName(VerbAxis a)
+{
+    switch (a) {
+    case VerbAxis::Lemma: return "l'infinito";
+    case VerbAxis::Mood: return "il modo";
+    case VerbAxis::Tense: return "il tempo";
+    case VerbAxis::Person: return "la persona";
+    case VerbAxis::Number: return "il numero";
+    case VerbAxis::Form: return "la forma";
+    case VerbAxis::Transitivity: return "transitivo o intransitivo";
+    }
+    return "";
+}
+
+constexpr std::string_view kVerbWordsHelp =
+    " non è una caratteristica del verbo (l'infinito, come «preparare»; il modo: ind, cong, cond, imper, inf, "
+    "part, ger; il tempo, come «presente» o «passato-prossimo»; la persona: 1, 2, 3; il numero: s, p; "
+    "la forma: att, pass, rifl; tr o intr)";
 
 std::string quoted(std::string_view s) { return "«" + std::string(s) + "»"; }
 
@@ -151,12 +254,69 @@ struct Fault {
     std::string text;
 };
 
+// The words after "verbo": in any order, each axis once; then the tense must
+// be one of the mood's, and person and number need a finite mood.
+std::optional<Fault> readVerbAnalysis(const std::vector<Piece> &ws, Unit &unit)
+{
+    std::array<const Piece *, 7> seen{};  // the word that set each axis
+    Features &f = unit.features;
+    for (std::size_t i = 1; i < ws.size(); ++i) {
+        const Piece &w = ws[i];
+        std::optional<VerbWord> v = verbWord(w.text);
+        if (!v) {
+            const std::optional<FeatureWord> fw = featureWord(w.text);
+            if (fw && fw->axis == Axis::Number)
+                v = VerbWord{w.text, VerbAxis::Number, fw->value};
+            else if (fw)
+                return Fault{w.offset, quoted(w.text) + ": genere e numero si indicano solo per articolo, nome, "
+                                                        "aggettivo e pronome"};
+            else if (partOfSpeech(w.text))
+                return Fault{w.offset, "una sola parte del discorso per parte: " + quoted(w.text) + " è di troppo"};
+            else
+                return Fault{w.offset, quoted(w.text) + std::string(kVerbWordsHelp)};
+        }
+        const Piece *&before = seen[std::size_t(v->axis)];
+        if (before) {
+            const bool same = v->axis == VerbAxis::Lemma ? lowerAscii(before->text) == lowerAscii(w.text)
+                                                         : verbWordValue(before->text, v->axis) == v->value;
+            return Fault{w.offset, same ? quoted(w.text) + " ripete " + std::string(verbAxisName(v->axis))
+                                        : quoted(w.text) + " contraddice " + quoted(before->text)};
+        }
+        before = &w;
+        switch (v->axis) {
+        case VerbAxis::Lemma: f.lemma = lowerAscii(w.text); break;
+        case VerbAxis::Mood: f.mood = Mood(v->value); break;
+        case VerbAxis::Tense: f.tense = Tense(v->value); break;
+        case VerbAxis::Person: f.person = Person(v->value); break;
+        case VerbAxis::Number: f.verbNumber = Number(v->value); break;
+        case VerbAxis::Form: f.form = VerbForm(v->value); break;
+        case VerbAxis::Transitivity: f.transitivity = Transitivity(v->value); break;
+        }
+    }
+    if (const Piece *t = seen[std::size_t(VerbAxis::Tense)]) {
+        if (f.mood == Mood::Unset)
+            return Fault{t->offset, quoted(t->text) + ": il tempo si indica insieme al modo (per esempio «ind "
+                                                      + std::string(t->text) + "»)"};
+        if (!featuresFit(unit.code, Features{.mood = f.mood, .tense = f.tense}))
+            return Fault{t->offset, quoted(t->text) + " non è un tempo del modo "
+                                        + quoted(seen[std::size_t(VerbAxis::Mood)]->text)};
+    }
+    if (!isFinite(f.mood) && f.mood != Mood::Unset)
+        for (VerbAxis a : {VerbAxis::Person, VerbAxis::Number})
+            if (const Piece *p = seen[std::size_t(a)])
+                return Fault{p->offset, quoted(p->text) + ": persona e numero si indicano solo per i modi "
+                                                          "indicativo, congiuntivo, condizionale e imperativo"};
+    return std::nullopt;
+}
+
 std::optional<Fault> readAnalysis(const std::vector<Piece> &ws, Unit &unit)
 {
     const std::optional<int> code = partOfSpeech(ws[0].text);
     if (!code)
         return Fault{ws[0].offset, quoted(ws[0].text) + " non è una parte del discorso"};
     unit.code = *code;
+    if (takesVerbValues(unit.code))
+        return readVerbAnalysis(ws, unit);
     std::array<std::string_view, 3> seen{};  // the word that set each axis
     for (std::size_t i = 1; i < ws.size(); ++i) {
         const Piece &w = ws[i];
@@ -164,6 +324,9 @@ std::optional<Fault> readAnalysis(const std::vector<Piece> &ws, Unit &unit)
         if (!f) {
             if (partOfSpeech(w.text))
                 return Fault{w.offset, "una sola parte del discorso per parte: " + quoted(w.text) + " è di troppo"};
+            if (const std::optional<VerbWord> v = verbWord(w.text); v && v->axis != VerbAxis::Lemma)
+                return Fault{w.offset, quoted(w.text) + ": modo, tempo, persona, forma e transitività si indicano "
+                                                        "solo per il verbo"};
             return Fault{w.offset, quoted(w.text)
                                        + " non è una caratteristica (determinativo, indeterminativo, partitivo, "
                                          "maschile, femminile, singolare, plurale)"};
@@ -279,8 +442,24 @@ Line parseLine(std::string_view raw, int lineNumber)
             line.kind = Line::Kind::OnlyThese;
             return line;
         }
+        const std::vector<Piece> ws = words(body, std::size_t(body.data() - spaced.data()));
+        if (lowerAscii(ws.front().text) == kQuestionsCommand) {
+            if (ws.size() == 1)
+                return invalid(raw, spaced, lineNumber, ws.front().offset,
+                               "«@domande» senza domande: scrivi quali chiedere (" + questionKeywords() + ")");
+            line.kind = Line::Kind::Questions;
+            for (std::size_t i = 1; i < ws.size(); ++i) {
+                const QuestionSet named = questionsNamed(lowerAscii(ws[i].text));
+                if (!named)
+                    return invalid(raw, spaced, lineNumber, ws[i].offset,
+                                   quoted(ws[i].text) + " non è una domanda (" + questionKeywords() + ")");
+                line.questions |= named;
+            }
+            return line;
+        }
         return invalid(raw, spaced, lineNumber, std::size_t(body.data() - spaced.data()),
-                       quoted(body) + " non è un comando: il solo comando è «" + std::string(kOnlyTheseLine) + "»");
+                       quoted(body) + " non è un comando: i comandi sono «" + std::string(kOnlyTheseLine)
+                           + "» e «@domande …»");
     }
 
     const std::vector<Piece> pieces = split(spaced, 0, '|');
@@ -354,6 +533,8 @@ File parseFile(std::string_view bytes)
         anySentence |= line.kind == Line::Kind::Sentence;
         anyInvalid |= line.kind == Line::Kind::Invalid;
         file.onlyThese |= line.kind == Line::Kind::OnlyThese;
+        if (line.kind == Line::Kind::Questions)
+            file.questions = (file.questions == kAllQuestions ? 0 : file.questions) | line.questions;
         file.lines.push_back(std::move(line));
         start = next;
     }
@@ -400,6 +581,24 @@ std::string featureWords(int, const Features &f)
 {
     std::string out;
     auto add = [&out](std::string_view w) { out += (out.empty() ? "" : " ") + std::string(w); };
+    if (f.hasVerbValues()) {
+        // infinitive, mood, tense, person, number, form, transitivity
+        if (!f.lemma.empty())
+            add(f.lemma);
+        if (f.mood != Mood::Unset)
+            add(verbSpelling(VerbAxis::Mood, int(f.mood)));
+        if (f.tense != Tense::Unset)
+            add(verbSpelling(VerbAxis::Tense, int(f.tense)));
+        if (f.person != Person::Unset)
+            add(verbSpelling(VerbAxis::Person, int(f.person)));
+        if (f.verbNumber != Number::Unset)
+            add(f.verbNumber == Number::Singolare ? "s" : "p");
+        if (f.form != VerbForm::Unset)
+            add(verbSpelling(VerbAxis::Form, int(f.form)));
+        if (f.transitivity != Transitivity::Unset)
+            add(verbSpelling(VerbAxis::Transitivity, int(f.transitivity)));
+        return out;
+    }
     switch (f.kind) {
     case ArticleKind::Determinativo: add("det"); break;
     case ArticleKind::Indeterminativo: add("indet"); break;

@@ -7,7 +7,12 @@
 //
 // The analysis is the part of speech (Italian word, school abbreviation or
 // its number 1..9), then optionally the article's kind and the gender and
-// number. This is the one reader and writer of the format: the drill loads
+// number; for a verb its infinitive, mood, tense, person, number, form and
+// transitivity ("ha preparato = verbo preparare ind passato-prossimo 3 s att
+// tr"), in any order. A line "@domande modo tempo" restricts the further
+// questions asked about the file's sentences.
+//
+// This is the one reader and writer of the format: the drill loads
 // collections with it and the sentence editor reads and writes them with it.
 // Everything here is untrusted input: nothing throws, every line that cannot
 // be used comes back as Invalid with a message in Italian naming where.
@@ -18,6 +23,7 @@
 #include <vector>
 
 #include "features.h"
+#include "further_questions.h"
 
 namespace engine::collection {
 
@@ -48,11 +54,12 @@ struct Message {
 };
 
 struct Line {
-    enum class Kind { Blank, Comment, OnlyThese, Sentence, Invalid };
+    enum class Kind { Blank, Comment, OnlyThese, Sentence, Invalid, Questions };
     Kind kind = Kind::Blank;
     std::string raw;          // the line exactly as read, without its line end
     std::vector<Unit> units;  // Sentence only
     Message problem;          // Invalid only
+    QuestionSet questions = 0;  // Questions only: the rows it names
 };
 
 // One line. `lineNumber` goes into the problem's position.
@@ -64,6 +71,9 @@ struct File {
     std::vector<Line> lines;
     std::vector<Message> messages;  // file-level problems, then each invalid line's
     bool onlyThese = false;         // the file asks to leave out the built-in sentences
+    // The further questions asked about its sentences: the union of its
+    // `@domande` lines, all without one.
+    QuestionSet questions = kAllQuestions;
 };
 File parseFile(std::string_view bytes);
 
@@ -82,6 +92,8 @@ std::string featureWords(int code, const Features &f);  // "det m s", "" when un
 // The line by which a collection leaves out the built-in sentences. Read in
 // any case and with any blanks around and between its words; written so.
 inline constexpr std::string_view kOnlyTheseLine = "@solo queste frasi";
+// The command that names the further questions a collection asks.
+inline constexpr std::string_view kQuestionsCommand = "@domande";
 
 // "frasi.txt, riga 3, colonna 17: «nomee» non è una parte del discorso"
 std::string describe(std::string_view fileName, const Message &message);

@@ -23,7 +23,7 @@ struct UsedFlags : std::vector<OrEmpty<int>> {
 struct DrillState {
     SentenceBank bank;  // word table and code table
     UsedFlags sentenceUsed = UsedFlags(rules::kBankRows);  // 1 once drawn
-    std::array<OrEmpty<int>, 21> errorTally{};  // wrong answers by error category
+    std::array<OrEmpty<int>, 32> errorTally{};  // wrong answers by error category
 
     OrEmpty<int> currentSentence;
     OrEmpty<int> currentWord;   // 1..word count, N+1 once the sentence is done

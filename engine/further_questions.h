@@ -1,33 +1,83 @@
 #pragma once
 // The complete analysis ("analisi completa"): after a right part of speech the
-// drill may go on asking about the unit, in this order, the article's kind,
-// the gender and the number. Each question is asked only when the answer key
-// sets it for the unit (and the part of speech can carry it); the questions
-// share one shape, so they are rows of one table that one handler walks.
+// drill may go on asking about the unit: for an article its kind, for the
+// variable parts their gender and number, for a verb its conjugation, mood,
+// tense, person, number, form and transitivity, in this order. Each question
+// is asked only when the answer key sets it for the unit (and the part of
+// speech can carry it) and it has more than one possible answer; the
+// questions share one shape, so they are rows of one table that one handler
+// walks. A collection may restrict which rows are asked (`@domande`).
 
 #include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "features.h"
 
 namespace engine {
 
+// One button of a question: its caption, its face colour (0xRRGGBB; choices
+// of one group share a hue) and the words the path on the right shows for it.
+struct Choice {
+    std::string caption;
+    int colour;
+    std::string pathText;
+};
+
 struct FurtherQuestion {
-    int choices;                            // buttons offered; choice k is the k-th button
+    int choices;                            // most buttons offered; choice k is the k-th button
     int (*rightChoice)(const Features &);  // 1..choices; 0 when the key leaves it unset
     bool (*asksAbout)(int code);            // which parts of speech can carry it
     int errorCategory;                      // where a wrong answer is filed
     const char *categoryName;               // that category's name in the error report
+    const char *prompt;                     // the question as the pupil reads it
+    const char *keyword;                    // its name on a collection's `@domande` line
+    int pathGroup;  // questions of one group fill one path label, one after another
+    // The buttons offered for a unit, in order; null for the rows with
+    // buttons of their own in the exercise window (the article's kind, gender
+    // and number), whose choices never change.
+    std::vector<Choice> (*choicesFor)(const Features &);
 };
 
-// Article kind (art(1..3)), gender (Masfem(1..2)), number (Singplu(1..2)).
-extern const std::array<FurtherQuestion, 3> kFurtherQuestions;
+// Article kind (art(1..3)), gender (Masfem(1..2)), number (Singplu(1..2));
+// then the verb's conjugation, mood, tense, person, number, form and
+// transitivity, offered on the choice buttons in the places of Com(1..9).
+inline constexpr int kFurtherQuestionCount = 10;
+extern const std::array<FurtherQuestion, kFurtherQuestionCount> kFurtherQuestions;
+inline constexpr int kFirstVerbQuestion = 3;
+inline constexpr int kMaxChoices = 9;
+
+// The set of rows a collection asks, one bit per row; all by default.
+using QuestionSet = std::uint32_t;
+inline constexpr QuestionSet kAllQuestions = (QuestionSet{1} << kFurtherQuestionCount) - 1;
+
+// The rows named by a `@domande` word ("modo", "numero" names both rows of
+// the number); 0 for an unknown word.
+QuestionSet questionsNamed(const std::string &keyword);
+// The words a `@domande` line accepts, for the teacher's message.
+std::string questionKeywords();
+
+// Is `question` asked about a unit with this code and these features?
+bool isAsked(int code, const Features &features, int question, QuestionSet allowed = kAllQuestions);
 
 // The first question, from `from` on, that the key asks about a unit with this
 // code and these features; -1 when none is left.
-int nextFurtherQuestion(int code, const Features &features, int from);
+int nextFurtherQuestion(int code, const Features &features, int from, QuestionSet allowed = kAllQuestions);
 
-// The path label (3, 4, 5) that a right answer to `question` fills: the one
-// after those filled by the questions asked before it for this unit.
-int furtherPathLabel(int code, const Features &features, int question);
+// The path label (3, 4, 5, 6) that a right answer to `question` fills: the one
+// after those filled by the groups of the questions asked before it.
+int furtherPathLabel(int code, const Features &features, int question, QuestionSet allowed = kAllQuestions);
+// Does a right answer to `question` add to a label already filled for the unit
+// (the tense after the mood, the number after the person)?
+bool extendsPathLabel(int code, const Features &features, int question, QuestionSet allowed = kAllQuestions);
+
+// The choices of `question` for the unit: the window's own for rows 0..2
+// (empty here), else the table's.
+std::vector<Choice> choicesOf(int question, const Features &features);
+
+// The wrong-answer categories of the further questions, in table order, once
+// each (the verb's number has its own).
+std::vector<int> furtherErrorCategories();
 
 }  // namespace engine

@@ -49,6 +49,18 @@ void SentenceBank::setFeatures(int sentence, int position, Features features)
     rows_[sentence].features[position] = features;
 }
 
+QuestionSet SentenceBank::questions(int sentence) const
+{
+    check(sentence, 0);
+    return rows_[sentence].questions;
+}
+
+void SentenceBank::setQuestions(int sentence, QuestionSet questions)
+{
+    check(sentence, 0);
+    rows_[sentence].questions = questions;
+}
+
 void SentenceBank::ensureRows(int rows)
 {
     if (rows > this->rows())
@@ -59,6 +71,7 @@ void SentenceBank::fill()
 {
     for (const SentenceSource &s : sentenceSources()) {
         setCode(s.index, 0, s.count);
+        setQuestions(s.index, kAllQuestions);
         for (int p = 1; p <= kLastPosition; ++p) {
             setWord(s.index, p, s.cells[p - 1].text);
             setCode(s.index, p, s.cells[p - 1].code);

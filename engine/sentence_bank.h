@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "features.h"
+#include "further_questions.h"
 #include "or_empty.h"
 
 namespace engine {
@@ -32,6 +33,9 @@ public:
     // the key asks nothing more.
     Features features(int sentence, int position) const;
     void setFeatures(int sentence, int position, Features features);
+    // The further questions the sentence's collection asks (`@domande`).
+    QuestionSet questions(int sentence) const;
+    void setQuestions(int sentence, QuestionSet questions);
 
     // Fills the built-in sentences in index order: for each one the count
     // cell, then positions 1..22, word before code.
@@ -46,6 +50,7 @@ private:
         std::array<OrEmpty<std::string>, kPositions> words{};
         std::array<OrEmpty<std::int16_t>, kPositions> codes{};
         std::array<Features, kPositions> features{};
+        QuestionSet questions = kAllQuestions;
     };
     void check(int sentence, int position) const;
     std::vector<Row> rows_ = std::vector<Row>(kRows);

@@ -129,8 +129,19 @@ void Label::waitForWindow()
 // --- Button ------------------------------------------------------------------
 
 Button::Button(const ControlSpec &design, QWidget *parent)
-    : QPushButton(QString::fromUtf8(design.caption), parent), face_(toColor(design.back))
+    : QPushButton(QString::fromUtf8(design.caption), parent)
 {
+    setFaceColor(toColor(design.back));
+    if (design.fore != kStandard) {
+        QPalette p = palette();
+        p.setColor(QPalette::ButtonText, toColor(design.fore));
+        setPalette(p);
+    }
+}
+
+void Button::setFaceColor(const QColor &color)
+{
+    face_ = color;
     if (face_.isValid()) {
         // A style sheet with a border of its own keeps the exact face colour
         // in every state (a palette colour would be drawn lightened).
@@ -138,11 +149,6 @@ Button::Button(const ControlSpec &design, QWidget *parent)
         setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
                                      "QPushButton:pressed { border-style: inset; }")
                           .arg(hex));
-    }
-    if (design.fore != kStandard) {
-        QPalette p = palette();
-        p.setColor(QPalette::ButtonText, toColor(design.fore));
-        setPalette(p);
     }
 }
 

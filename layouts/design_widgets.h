@@ -67,6 +67,8 @@ public:
     QString caption() const { return text(); }
     // The face colour; invalid for the standard face.
     QColor faceColor() const { return face_; }
+    // Repaints the face (the choices of the complete analysis change colour).
+    void setFaceColor(const QColor &color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -5,8 +5,9 @@
 // One row per error category k = 1..16: the count RR(k) in red and the
 // category name Lberrori<k> beside it. All labels are transparent; all but
 // RR(0) take the size of their text. Rows 12 to 14 are hidden (the report
-// shows them once the complete analysis has been used); rows 15 and 16 lie at
-// and below the lower edge of the client area.
+// shows them once the complete analysis has been used), as are rows 17 to 23,
+// the verb's, in a second column; rows 15 and 16 lie at and below the lower
+// edge of the client area.
 
 #include "control_spec.h"
 
@@ -56,6 +57,22 @@ const layout::WindowSpec &layout::errorReportLayout()
             {.name = "Lberrori13", .caption = "c1",     .left = 1560, .top = 4320, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
             {.name = "RR(14)",     .caption = "Label1", .left = 1200, .top = 4680, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
             {.name = "Lberrori14", .caption = "c1",     .left = 1560, .top = 4680, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            // The rows of the verb's questions, 17 to 23, in a second column
+            // beside the first; hidden like rows 12 to 14.
+            {.name = "RR(17)",     .caption = "Label1", .left = 5400, .top =    0, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori17", .caption = "c1",     .left = 5760, .top =    0, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(18)",     .caption = "Label1", .left = 5400, .top =  360, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori18", .caption = "c1",     .left = 5760, .top =  360, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(19)",     .caption = "Label1", .left = 5400, .top =  720, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori19", .caption = "c1",     .left = 5760, .top =  720, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(20)",     .caption = "Label1", .left = 5400, .top = 1080, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori20", .caption = "c1",     .left = 5760, .top = 1080, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(21)",     .caption = "Label1", .left = 5400, .top = 1440, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori21", .caption = "c1",     .left = 5760, .top = 1440, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(22)",     .caption = "Label1", .left = 5400, .top = 1800, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori22", .caption = "c1",     .left = 5760, .top = 1800, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(23)",     .caption = "Label1", .left = 5400, .top = 2160, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori23", .caption = "c1",     .left = 5760, .top = 2160, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
             {.name = "RR(15)",     .caption = "Label1", .left =  960, .top = 6720, .width = 1200, .height = 435, .fore = 0xFF0000, .font = {"MS Sans Serif", 18,   700}, .autoSize = true, .transparent = true},
             {.name = "Lberrori15", .caption = "c1",     .left = 1560, .top = 6720, .width =  420, .height = 435,                   .font = {"MS Sans Serif", 18,   700}, .autoSize = true, .transparent = true},
             {.name = "RR(16)",     .caption = "Label1", .left =  960, .top = 7200, .width = 1200, .height = 435, .fore = 0xFF0000, .font = {"MS Sans Serif", 18,   700}, .autoSize = true, .transparent = true},

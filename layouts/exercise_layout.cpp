@@ -70,6 +70,18 @@ const layout::WindowSpec &layout::exerciseLayout()
             {.name = "Singplu(1)", .kind = Kind::Button, .caption = "Singolare",                    .left = 5175, .top =  540, .width = 2100, .height = 645, .back = 0xFFFFFF, .font = {"Arial", 12,    700}, .tab = 21},
             {.name = "Singplu(2)", .kind = Kind::Button, .caption = "Plurale",                      .left = 5175, .top = 1170, .width = 2100, .height = 645, .back = 0xFFC0FF, .font = {"Arial", 12,    700}, .tab = 22},
 
+            // The choices of the verb's questions, in the places of Com(1..9)
+            // (keys 1..9): captions and colours change with the question.
+            {.name = "Scelta(1)", .kind = Kind::Button, .caption = "", .left = 5175, .top = 540, .width = 2100, .height = 645, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 23},
+            {.name = "Scelta(2)", .kind = Kind::Button, .caption = "", .left = 5175, .top = 1170, .width = 2100, .height = 600, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 24},
+            {.name = "Scelta(3)", .kind = Kind::Button, .caption = "", .left = 5175, .top = 1755, .width = 2100, .height = 600, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 25},
+            {.name = "Scelta(4)", .kind = Kind::Button, .caption = "", .left = 5175, .top = 2340, .width = 2100, .height = 600, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 26},
+            {.name = "Scelta(5)", .kind = Kind::Button, .caption = "", .left = 5175, .top = 2925, .width = 2100, .height = 600, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 27},
+            {.name = "Scelta(6)", .kind = Kind::Button, .caption = "", .left = 5160, .top = 3600, .width = 2138, .height = 855, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 28},
+            {.name = "Scelta(7)", .kind = Kind::Button, .caption = "", .left = 5160, .top = 4440, .width = 2138, .height = 855, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 29},
+            {.name = "Scelta(8)", .kind = Kind::Button, .caption = "", .left = 5160, .top = 5280, .width = 2138, .height = 855, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 30},
+            {.name = "Scelta(9)", .kind = Kind::Button, .caption = "", .left = 5145, .top = 6120, .width = 2160, .height = 855, .back = 0xFFFFFF, .font = {"Arial", 12, 700}, .visible = false, .tab = 31},
+
             // The two large buttons of the variable step, in front of the column.
             {.name = "Com10",  .kind = Kind::Button, .caption = "PARTE VARIABILE",                  .left = 5085, .top =  510, .width = 2295, .height = 3120, .back = 0xFFFF00, .font = {"Arial", 14.25, 700}, .tab = 14},
             {.name = "Com11",  .kind = Kind::Button, .caption = "PARTE  INVARIABILE",               .left = 5085, .top = 3600, .width = 2295, .height = 3615, .back = 0xFF8080, .font = {"Arial", 14.25, 700}, .tab = 13},
@@ -81,6 +93,11 @@ const layout::WindowSpec &layout::exerciseLayout()
             {.name = "display(3)", .left = 10230, .top = 1920, .width = 2085, .height = 705, .fore = 0x000000, .back = 0x0000FF, .font = {"Arial", 12, 700}, .centred = true, .border = true},
             {.name = "display(4)", .left = 10230, .top = 2640, .width = 2085, .height = 705, .fore = 0x000000, .back = 0x0000FF, .font = {"Arial", 12, 700}, .centred = true, .border = true},
             {.name = "display(5)", .left = 10230, .top = 3360, .width = 2085, .height = 705, .fore = 0x000000, .back = 0x0000FF, .font = {"Arial", 12, 700}, .centred = true, .border = true},
+
+            {.name = "display(6)", .left = 10230, .top = 4080, .width = 2085, .height = 705, .fore = 0x000000, .back = 0x0000FF, .font = {"Arial", 12, 700}, .centred = true, .border = true},
+
+            // The further question in words, beside the buttons that answer it.
+            {.name = "Domanda", .caption = "", .left = 7440, .top = 600, .width = 2700, .height = 1800, .fore = 0x000080, .font = {"Arial", 14.25, 700}, .transparent = true, .visible = false},
 
             // Message label to the right of the answer column.
             {.name = "gratifica", .left = 7560, .top = 4815, .width = 150, .height = 660, .fore = 0xFF0000, .font = {"Arial", 27.75, 700}, .autoSize = true, .transparent = true},

@@ -136,7 +136,7 @@ void TestCollectionFormat::badLines_data()
     QTest::newRow("trailing bar") << std::string("Il = art |") << 11
                                   << std::string("parte vuota: tra due «|» manca «testo = analisi»");
     QTest::newRow("unknown command") << std::string("@solo queste") << 1
-                                     << std::string("«@solo queste» non è un comando: il solo comando è «@solo queste frasi»");
+                                     << std::string("«@solo queste» non è un comando: i comandi sono «@solo queste frasi» e «@domande …»");
 
     // The analysis.
     QTest::newRow("unknown part of speech") << std::string("Il mio = agg | nomee = nomee") << 24

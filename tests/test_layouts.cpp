@@ -161,6 +161,23 @@ std::vector<Expect> exerciseControls()
     v.push_back(button(W, "Singplu(2)", W, "Plurale", 5175, 1170, 2100, 645, 0xFFC0FF, "Arial", 12));
     v.push_back(button(W, "Masfem(1)", W, "Maschile", 5175, 540, 2100, 645, 0x00FFFF, "Arial", 12));
     v.push_back(button(W, "Masfem(2)", W, "Femminile", 5175, 1170, 2100, 645, 0xE4AAA9, "Arial", 12));
+    // The verb's questions: the choices in the places of Com(1..9), hidden
+    // until asked; the question in words; the path's sixth box.
+    v.push_back(button(W, "Scelta(1)", W, "", 5175, 540, 2100, 645, 0xFFFFFF, "Arial", 12, false));
+    v.push_back(button(W, "Scelta(2)", W, "", 5175, 1170, 2100, 600, 0xFFFFFF, "Arial", 12, false));
+    v.push_back(button(W, "Scelta(3)", W, "", 5175, 1755, 2100, 600, 0xFFFFFF, "Arial", 12, false));
+    v.push_back(button(W, "Scelta(4)", W, "", 5175, 2340, 2100, 600, 0xFFFFFF, "Arial", 12, false));
+    v.push_back(button(W, "Scelta(5)", W, "", 5175, 2925, 2100, 600, 0xFFFFFF, "Arial", 12, false));
+    v.push_back(button(W, "Scelta(6)", W, "", 5160, 3600, 2138, 855, 0xFFFFFF, "Arial", 12, false));
+    v.push_back(button(W, "Scelta(7)", W, "", 5160, 4440, 2138, 855, 0xFFFFFF, "Arial", 12, false));
+    v.push_back(button(W, "Scelta(8)", W, "", 5160, 5280, 2138, 855, 0xFFFFFF, "Arial", 12, false));
+    v.push_back(button(W, "Scelta(9)", W, "", 5145, 6120, 2160, 855, 0xFFFFFF, "Arial", 12, false));
+    v.push_back(label(W, "Domanda", W, "", 7440, 600, 2700, 1800, false, 0x000080, kNone, "Arial", 14.25, 700, 'l', false));
+    {
+        Expect d = label(W, "display(6)", W, "", 10230, 4080, 2085, 705, false, 0x000000, 0x0000FF, "Arial", 12, 700, 'c');
+        d.border = true;
+        v.push_back(d);
+    }
     v.push_back({W, "AnalisiCompleta", W, K::Check, "analisi completa", 9900, 6645, 2415, 480, false, 0x000000, kNone, "Arial", 12, 700, false, 'l', false, true});
     // Reading aloud and high legibility: the small button, the two switches.
     v.push_back(button(W, "Leggi", W, "Leggi (L)", 10230, 4170, 2085, 540, 0xE0E0FF, "Arial", 12));
@@ -262,6 +279,20 @@ std::vector<Expect> errorReportControls()
                           0xFF0000, kNone, "MS Sans Serif", r.rrPoints, 700, 'l', shown));
         v.push_back(label(W, names[2 * (k - 1) + 1].constData(), W, "c1", 1560, r.nameTop, r.nameWidth, r.nameHeight, true,
                           kStd, kNone, "MS Sans Serif", r.namePoints, 700, 'l', shown));
+    }
+    // The verb's rows, 17 to 23, hidden, in a second column.
+    static std::vector<QByteArray> verbNames;
+    if (verbNames.empty())
+        for (int k = 17; k <= 23; ++k) {
+            verbNames.push_back(QByteArray("RR(") + QByteArray::number(k) + ')');
+            verbNames.push_back(QByteArray("Lberrori") + QByteArray::number(k));
+        }
+    for (int k = 17; k <= 23; ++k) {
+        const int top = (k - 17) * 360;
+        v.push_back(label(W, verbNames[2 * (k - 17)].constData(), W, "Label1", 5400, top, 975, 375, true, 0xFF0000, kNone,
+                          "MS Sans Serif", 13.5, 700, 'l', false));
+        v.push_back(label(W, verbNames[2 * (k - 17) + 1].constData(), W, "c1", 5760, top, 285, 300, true, kStd, kNone,
+                          "MS Sans Serif", 12, 700, 'l', false));
     }
     return v;
 }

@@ -86,14 +86,20 @@ struct CountingPlayer final : platform::CuePlayer {
 enum class Phase { WaitStart, WaitComplete, VarStep, PosVar, PosInvar, Further, Unknown };
 
 // Answer buttons are numbered as givenAnswer numbers them, 1..11; the buttons
-// of the further questions follow as 12..18, in FormB::furtherButtons() order.
+// of the further questions follow as 12..18, in FormB::furtherButtons() order,
+// then the verb's choice buttons Scelta(1..9) as 19..27.
 constexpr int kFirstFurtherButton = 12;
-constexpr int kAnswerButtons = 18;
-// The further question (0..2) and choice (1..n) of a button 12..18.
+constexpr int kFirstChoiceButton = 19;
+constexpr int kAnswerButtons = 27;
+constexpr int kAnyVerbQuestion = -2;
+// The further question (0..2, or kAnyVerbQuestion for a choice button) and
+// choice (1..n) of a button 12..27.
 std::pair<int, int> furtherChoice(int button)
 {
+    if (button >= kFirstChoiceButton)
+        return {kAnyVerbQuestion, button - kFirstChoiceButton + 1};
     int i = button - kFirstFurtherButton;
-    for (int q = 0; q < int(engine::kFurtherQuestions.size()); ++q) {
+    for (int q = 0; q < engine::kFirstVerbQuestion; ++q) {
         if (i < engine::kFurtherQuestions[q].choices)
             return {q, i + 1};
         i -= engine::kFurtherQuestions[q].choices;
@@ -131,7 +137,7 @@ struct Model {
     int question = -1;                    // the further question open (Phase::Further)
     int pathShown = 0;                    // display(3..) labels filled and on show
     int answers = 0, wrong = 0;         // in the running series
-    std::array<qint64, 21> tally{};     // wrong answers by category
+    std::array<qint64, 32> tally{};     // wrong answers by category
     std::array<int, 6> gradeTally{};
     int lastGrade = 0;
     int best = engine::rules::kInitialBestTenths;
@@ -150,7 +156,7 @@ struct Pending {
 // What a click that must be refused or held may not change.
 struct Snapshot {
     int answerCount, errorCount, word, sentence;
-    std::array<int, 21> tally;
+    std::array<int, 32> tally;
     std::vector<int> panel;  // visible and enabled, per answer button and VIA
     bool reportOpen;
     const void *report;
@@ -212,6 +218,7 @@ private:
     }
     int code(int word) const { return state_.bank.code(m_.sentence, word).value(); }
     engine::Features features(int word) const { return state_.bank.features(m_.sentence, word); }
+    engine::QuestionSet allowed() const { return state_.bank.questions(m_.sentence); }
     void giveFeatures();
     void trail(const QString &line);
 
@@ -620,6 +627,8 @@ QWidget *Monkey::anyAnswerButton(EventRandom &r) const { return answerButton(1 +
 
 QPushButton *Monkey::answerButton(int button) const
 {
+    if (button >= kFirstChoiceButton)
+        return form_->Scelta[button - kFirstChoiceButton + 1];
     return button < kFirstFurtherButton ? form_->answerButtons()[button - 1]
                                         : form_->furtherButtons()[button - kFirstFurtherButton];
 }
@@ -668,7 +677,9 @@ void Monkey::answerPressed(int button)
             pending_ = Pending{button, (button == 10) == (c <= 5), button};
         break;
     case Phase::Further: {
-        const auto [q, k] = furtherChoice(button);
+        auto [q, k] = furtherChoice(button);
+        if (q == kAnyVerbQuestion && m_.question >= engine::kFirstVerbQuestion)
+            q = m_.question;
         if (check(q == m_.question,
                   QStringLiteral("button %1 pressed at further question %2").arg(button).arg(m_.question))) {
             const engine::FurtherQuestion &asked = engine::kFurtherQuestions[q];
@@ -732,7 +743,7 @@ void Monkey::answerClicked(int button)
     case Phase::PosInvar:
         if (!p.right) {
             m_.pressedStillDisabled = false;  // the pause enabled it again
-        } else if (const int q = m_.mode ? engine::nextFurtherQuestion(code(m_.word), features(m_.word), 0) : -1;
+        } else if (const int q = m_.mode ? engine::nextFurtherQuestion(code(m_.word), features(m_.word), 0, allowed()) : -1;
                    q >= 0) {
             m_.phase = Phase::Further;
             m_.question = q;
@@ -743,8 +754,9 @@ void Monkey::answerClicked(int button)
     case Phase::Further:
         ++furtherAnswers;
         if (p.right) {
-            ++m_.pathShown;
-            m_.question = engine::nextFurtherQuestion(code(m_.word), features(m_.word), m_.question + 1);
+            // A label more, unless the answer adds to one (the tense to the mood).
+            m_.pathShown += !engine::extendsPathLabel(code(m_.word), features(m_.word), m_.question, allowed());
+            m_.question = engine::nextFurtherQuestion(code(m_.word), features(m_.word), m_.question + 1, allowed());
             if (m_.question < 0)
                 advanceWord();
         }
@@ -980,11 +992,20 @@ Phase Monkey::panelPhase() const
     int furtherShown = 0;
     for (layout::Button *b : f.furtherButtons())
         furtherShown += b->isVisible();
+    for (int k = 1; k <= engine::kMaxChoices; ++k)
+        furtherShown += f.Scelta[k]->isVisible();
     if (furtherShown > 0) {
         const int q = m_.question;
-        const bool oneRow = q >= 0 && furtherShown == int(f.furtherButtons(q).size())
-                            && std::all_of(f.furtherButtons(q).begin(), f.furtherButtons(q).end(),
-                                           [](QWidget *b) { return b->isVisible(); });
+        // The verb's questions show as many choice buttons as they offer.
+        const int offered = q < 0 ? 0
+                            : q >= engine::kFirstVerbQuestion
+                                ? int(engine::choicesOf(q, features(m_.word)).size())
+                                : int(f.furtherButtons(q).size());
+        const bool oneRow = q >= 0 && furtherShown == offered
+                            && std::all_of(f.furtherButtons(q).begin(), f.furtherButtons(q).begin() + offered,
+                                           [](QWidget *b) { return b->isVisible(); })
+                            && f.Domanda->isVisible()
+                            && f.Domanda->caption() == QString::fromUtf8(engine::kFurtherQuestions[q].prompt);
         return !via && !c10 && !c11 && hidden(1, 9) && oneRow ? Phase::Further : Phase::Unknown;
     }
     if (via && c10 && c11 && !f.Com10->isEnabled() && !f.Com11->isEnabled() && shown(1, 9) && disabled(1, 9))
@@ -1015,7 +1036,7 @@ void Monkey::checkAtRest()
               .arg(state_.errorCount)
               .arg(m_.answers)
               .arg(m_.wrong));
-    for (int k = 0; k <= 20; ++k)
+    for (int k = 0; k <= 31; ++k)
         check(state_.errorTally[k].value() == m_.tally[k], QStringLiteral("errorTally(%1) = %2, expected %3")
                                                                .arg(k)
                                                                .arg(state_.errorTally[k].value())
@@ -1025,7 +1046,7 @@ void Monkey::checkAtRest()
           QStringLiteral("%1 wrong-answer cues for %2 wrong answers")
               .arg(player_.counts.value(QStringLiteral("sbagliato1")))
               .arg(wrongAnswers));
-    for (int i = 3; i <= 5; ++i)
+    for (int i = 3; i <= 6; ++i)
         check(f.display[i]->isVisible() == (i - 3 < m_.pathShown),
               QStringLiteral("display(%1) on show: %2, with %3 further answers on the path")
                   .arg(i)
@@ -1083,7 +1104,7 @@ Snapshot Monkey::snapshot() const
                {},
                false,
                nullptr};
-    for (int k = 0; k <= 20; ++k)
+    for (int k = 0; k <= 31; ++k)
         s.tally[k] = state_.errorTally[k].value();
     for (int k = 1; k <= kAnswerButtons; ++k)
         s.panel.push_back(answerButton(k)->isVisible() * 2 + answerButton(k)->isEnabled());

@@ -16,6 +16,8 @@
 #include <QTextStream>
 
 #include "../engine/collection_bank.h"
+#include "../engine/collection_format.h"
+#include "../engine/further_questions.h"
 #include "../platform/collection_folders.h"
 
 namespace {
@@ -41,6 +43,10 @@ QJsonObject featuresObject(const engine::Features &f)
         o.insert(QStringLiteral("gender"), genders[int(f.gender)]);
     if (f.number != engine::Number::Unset)
         o.insert(QStringLiteral("number"), numbers[int(f.number)]);
+
+    // A verb's values, in the words of the collection format.
+    if (f.hasVerbValues())
+        o.insert(QStringLiteral("verb"), QString::fromStdString(engine::collection::featureWords(5, f)));
     return o;
 }
 
@@ -67,7 +73,15 @@ int main(int argc, char *argv[])
         const std::string from =
             origin.file.empty() ? std::string("built-in") : origin.file + ":" + std::to_string(origin.line);
         out << (s == 0 ? "\n" : ",\n") << "  {\"index\": " << s << ", \"count\": " << count
-            << ", \"origin\": " << quoted(from) << ", \"units\": [";
+            << ", \"origin\": " << quoted(from);
+        if (bank.questions(s) != engine::kAllQuestions) {
+            QJsonArray asked;  // the collection's `@domande`, by row
+            for (int q = 0; q < engine::kFurtherQuestionCount; ++q)
+                if (bank.questions(s) & (engine::QuestionSet{1} << q))
+                    asked.append(QString::fromUtf8(engine::kFurtherQuestions[q].keyword));
+            out << ", \"questions\": " << json(asked);
+        }
+        out << ", \"units\": [";
         for (int p = 1; p <= count; ++p) {
             out << (p == 1 ? "\n" : ",\n") << "    {\"text\": " << quoted(bank.word(s, p))
                 << ", \"code\": " << bank.code(s, p).value();

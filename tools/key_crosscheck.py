@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
-"""Cross-checks the answer key's article kind, gender and number with the
+"""Cross-checks the answer key's article kind, gender and number, and the
+verbs' infinitive, mood, tense, person, number and reflexive form, with the
 Italian analyser of the Debian package apertium-spa-ita (morphology, the
 constraint grammar and the tagger: the first three steps of its ita-spa
-pipeline).
+pipeline). A compound tense follows from the auxiliary's tense and the
+participle ("abbiamo preparato": avere <pri> + <pp>, passato prossimo); the
+conjugation follows from the infinitive. Transitivity and the passive form
+are not in the analyser's tags and go unchecked.
 
 For every unit coded 1..4 it prints, per feature, whether the key and the
 analyser agree, disagree, or the analyser leaves the feature open (<mf>,
@@ -31,6 +35,59 @@ KIND = {0: None, 1: "determinativo", 2: "indeterminativo", 3: "partitivo"}
 GENDER = {0: None, 1: "maschile", 2: "femminile"}
 NUMBER = {0: None, 1: "singolare", 2: "plurale"}
 
+MOOD = {0: None, 1: "indicativo", 2: "congiuntivo", 3: "condizionale", 4: "imperativo", 5: "infinito",
+        6: "participio", 7: "gerundio"}
+TENSE = {0: None, 1: "presente", 2: "imperfetto", 3: "passato remoto", 4: "futuro semplice",
+         5: "passato prossimo", 6: "trapassato prossimo", 7: "trapassato remoto", 8: "futuro anteriore",
+         9: "passato", 10: "trapassato"}
+PERSON = {0: None, 1: "prima", 2: "seconda", 3: "terza"}
+
+
+def base_infinitive(lemma):
+    """The infinitive without its reflexive pronoun, as the analyser gives it:
+    arrabbiarsi -> arrabbiare, andarsene -> andare, trattenersi -> trattenere."""
+    for suffix in ("sene", "si"):
+        if lemma.endswith("r" + suffix):
+            return lemma[: -len(suffix)] + "e"
+    return lemma
+
+
+# The analyser's simple tenses: tag -> (mood, tense); and the compound tense
+# an auxiliary's tense makes with a participle.
+SIMPLE = {"pri": ("indicativo", "presente"), "pii": ("indicativo", "imperfetto"),
+          "ifi": ("indicativo", "passato remoto"), "fti": ("indicativo", "futuro semplice"),
+          "prs": ("congiuntivo", "presente"), "pis": ("congiuntivo", "imperfetto"),
+          "cni": ("condizionale", "presente"), "imp": ("imperativo", "presente"),
+          "inf": ("infinito", "presente"), "ger": ("gerundio", "presente"), "pp": ("participio", "passato")}
+COMPOUND = {"pri": "passato prossimo", "pii": "trapassato prossimo", "ifi": "trapassato remoto",
+            "fti": "futuro anteriore", "prs": "passato", "pis": "trapassato", "cni": "passato",
+            "inf": "passato", "ger": "passato"}
+VERB_TAGS = {"vblex", "vbser", "vbhaver", "vbmod", "vaux"}
+
+# Verb values the key keeps against the analyser: (sentence, position, value) -> why.
+KEPT_VERBS = {
+    (2, 5, "riflessiva"): "«si sentiva il canto» è il «si» passivante (il canto era sentito): forma passiva; "
+                          "l'analizzatore vi legge il pronome riflessivo",
+    (6, 19, "riflessiva"): "«se ne andò» è andarsene, verbo pronominale; l'analizzatore legge «se» come "
+                           "congiunzione",
+    (7, 18, "infinito"): "«eravamo stati bravi»: trapassato di essere (copula con «bravi»); l'analizzatore "
+                         "attribuisce il participio «stati» a stare",
+    (31, 2, "infinito"): "«siete stati bravi»: passato prossimo di essere (copula con «bravi»); l'analizzatore "
+                         "attribuisce il participio «stati» a stare",
+    (10, 17, "modo"): "«ma non ascolti i miei consigli!»: il soggetto è «tu» (Ti ho detto...), indicativo "
+                      "presente; l'analizzatore sceglie il congiuntivo di terza persona",
+    (10, 17, "persona"): "come sopra: seconda persona, «tu»",
+    (19, 12, "persona"): "«spero che domani tu mi presti»: il soggetto «tu» è nella frase, seconda persona; "
+                         "l'analizzatore sceglie la terza, di forma uguale",
+    (11, 6, "tempo"): "«era accusato» è passivo: imperfetto (era) del participio di un verbo transitivo; "
+                      "l'analizzatore vi legge il trapassato prossimo attivo, che non ha la forma passiva",
+    (30, 6, "modo"): "«(ebbe)notato» condivide l'ausiliare di «ebbe superato», scritto tra parentesi per "
+                     "l'alunno e tolto nel testo dato all'analizzatore: trapassato remoto",
+    (30, 6, "tempo"): "come sopra",
+    (30, 6, "persona"): "come sopra",
+    (30, 6, "numero"): "come sopra",
+}
+
 # Disagreements the key keeps: (sentence, position, feature) -> why.
 KEPT = {
     (10, 13, "numero"): "«creargli» è «creare a lui», a «tuo fratello»: singolare; "
@@ -54,11 +111,16 @@ def read_key(dump):
     key = {}
     for number, line in enumerate(lines.splitlines(), 1):
         fields = line.split("\t")
-        if len(fields) != 7:
-            fail(f"{dump}, riga {number}: attesi 7 campi, trovati {len(fields)}")
+        if len(fields) != 13:
+            fail(f"{dump}, riga {number}: attesi 13 campi, trovati {len(fields)}")
         s, p, code, kind, gender, num = map(int, fields[:6])
         features = {"tipo": KIND[kind], "genere": GENDER[gender], "numero": NUMBER[num]}
-        key.setdefault(s, []).append((p, code, features, fields[6]))
+        if code == 5:
+            mood, tense, person, form = map(int, fields[7:11])
+            features = {"infinito": None if fields[6] == "-" else base_infinitive(fields[6]),
+                        "modo": MOOD[mood], "tempo": TENSE[tense], "persona": PERSON[person],
+                        "numero": NUMBER[num], "riflessiva": None if form == 0 else form == 3}
+        key.setdefault(s, []).append((p, code, features, fields[12]))
     return key
 
 
@@ -159,9 +221,102 @@ def unit_analysis(span, spans, found):
     return None
 
 
+def unit_parts(span, spans, found):
+    """Every reading inside one unit, in order: a token over several units
+    gives this unit its own '+' part when it has one per unit."""
+    out = []
+    for start, end, parts in found:
+        if start >= span[1] or end <= span[0] or is_punctuation(parts):
+            continue
+        if not parts:
+            out.append(None)  # a word the analyser does not know
+            continue
+        covered = [u for u in spans if u[0] < end and u[1] > start]
+        out.extend([parts[covered.index(span)]] if len(parts) == len(covered) else parts)
+    return out
+
+
+def analyser_verb(readings):
+    """The verb values the analyser's readings of one unit give, or None
+    when it does not know a word of it."""
+    if any(r is None for r in readings):
+        return None
+    verbs = [(lemma, tags) for lemma, tags in readings if tags and tags[0] in VERB_TAGS]
+    if not verbs:
+        return {}
+    finite = next(((l, t) for l, t in verbs if t[1] in SIMPLE), None)
+    if finite is None:
+        return {}
+    head = finite[1][1]
+    mood, tense = SIMPLE[head]
+    after = verbs[verbs.index(finite) + 1:]
+    auxiliary = finite[1][0] in ("vbhaver", "vbser")
+    if auxiliary and after and after[0][1][1] == "pp" and head in COMPOUND:
+        tense = COMPOUND[head]  # auxiliary + participle
+    person = next((PERSON[int(t[1])] for t in finite[1] if t in ("p1", "p2", "p3")), None)
+    number = next((NUMBER[1 if t == "sg" else 2] for t in finite[1] if t in ("sg", "pl")), None)
+    if mood not in ("indicativo", "congiuntivo", "condizionale", "imperativo"):
+        person = number = None
+    # Reflexive: "si", or a clitic of the subject's own person and number
+    # ("mi aspettavo", "vi allenerete", "trattenermi" after "vorrei").
+    own = {t for t in finite[1] if t in ("p1", "p2", "p3", "sg", "pl")}
+    reflexive = any("ref" in tags or ("prn" in tags and own and own <= set(tags)) for _, tags in readings)
+    return {"infinito": verbs[-1][0].lower().split("#")[0], "modo": mood, "tempo": tense, "persona": person,
+            "numero": number, "riflessiva": reflexive}
+
+
+def check_verbs(key):
+    """The verbs' pass: prints one line a value, then the figures; returns
+    the number of disagreements not explained in KEPT_VERBS, stale ones
+    included."""
+    units = values = agreements = unknown = 0
+    disagreements = []
+    for s in sorted(key):
+        text, spans = sentence_text(key[s])
+        found = tokens(text, analyse(text), f"frase {s}")
+        for (p, code, ours, raw), span in zip(key[s], spans):
+            if code != 5:
+                continue
+            units += 1
+            theirs = analyser_verb(unit_parts(span, spans, found))
+            for value in ("infinito", "modo", "tempo", "persona", "numero", "riflessiva"):
+                mine = ours[value]
+                if mine is None:
+                    continue
+                values += 1
+                other = theirs.get(value) if theirs else None
+                if theirs is None:
+                    unknown += 1
+                    verdict = "incerto: parola sconosciuta"
+                elif other == mine:
+                    agreements += 1
+                    verdict = "concorda"
+                else:
+                    disagreements.append((s, p, raw.strip(), value, mine, other))
+                    verdict = "DISCORDA"
+                print(f"{s}.{p}\t{raw.strip()}\t{value}\t{mine} / {other}\t{verdict}")
+    print()
+    print(f"verbi controllati: {units}")
+    print(f"valori controllati: {values}")
+    print(f"concordanze: {agreements}")
+    print(f"analizzatore incerto (parola sconosciuta): {unknown}")
+    print(f"discordanze: {len(disagreements)}")
+    unexplained = 0
+    for s, p, word, value, mine, other in disagreements:
+        why = KEPT_VERBS.get((s, p, value))
+        unexplained += why is None
+        print(f'{s}.{p} "{word}" {value} {mine} / {other}: {why or "DA VERIFICARE"}')
+    stale = [k for k in KEPT_VERBS if k not in {(d[0], d[1], d[3]) for d in disagreements}]
+    for s, p, value in stale:
+        print(f"{s}.{p} {value}: motivazione senza più discordanza")
+    return unexplained + len(stale)
+
+
 def main():
     dump = sys.argv[1] if len(sys.argv) > 1 else "build/key_dump"
     key = read_key(dump)
+    verbs_unexplained = check_verbs(key)
+    print()
     units = features = agreements = 0
     open_ = {}  # why the analyser leaves a feature open -> how often
     disagreements = []
@@ -216,7 +371,7 @@ def main():
     stale = [k for k in KEPT if k not in {(d[0], d[1], d[3]) for d in disagreements}]
     for s, p, feature in stale:
         print(f"{s}.{p} {feature}: motivazione senza più discordanza")
-    return 1 if unexplained or stale else 0
+    return 1 if unexplained or stale or verbs_unexplained else 0
 
 
 if __name__ == "__main__":

@@ -124,7 +124,8 @@ int main(int argc, char *argv[])
     // The further question on offer, or -1.
     auto openQuestion = [&] {
         for (int q = 0; q < int(engine::kFurtherQuestions.size()); ++q)
-            if (form->furtherButtons(q).front()->isVisible())
+            if (form->furtherButtons(q).front()->isVisible()
+                && form->Domanda->caption() == QString::fromUtf8(engine::kFurtherQuestions[q].prompt))
                 return q;
         return -1;
     };
@@ -133,9 +134,12 @@ int main(int argc, char *argv[])
         clock.ms += 2100;
         if (const int q = openQuestion(); q >= 0) {
             const auto &buttons = form->furtherButtons(q);
-            const int k = engine::kFurtherQuestions[q].rightChoice(
-                state.bank.features(state.currentSentence.value(), state.currentWord.value()));
-            buttons[right ? k - 1 : k % buttons.size()]->click();
+            const engine::Features key =
+                state.bank.features(state.currentSentence.value(), state.currentWord.value());
+            const int k = engine::kFurtherQuestions[q].rightChoice(key);
+            const std::size_t offered = q >= engine::kFirstVerbQuestion ? engine::choicesOf(q, key).size()
+                                                                        : buttons.size();
+            buttons[right ? k - 1 : k % offered]->click();
         } else if (form->Com10->isVisible()) {
             const bool variable = engine::rules::isVariable(code()) == right;
             (variable ? form->Com10 : form->Com11)->click();
@@ -218,6 +222,27 @@ int main(int argc, char *argv[])
         form->Command8->click();
     });
     tour.add(1200, [&] { shot(QStringLiteral("error-report-complete")); });
+    // On to "abbiamo preparato", word 6: a wrong conjugation, then the tense
+    // question with the path so far.
+    tour.add(100, [&] {
+        form->errorReport()->close();
+        while (state.currentWord.value() < 6)
+            answer(true);
+        answer(true);  // PARTE VARIABILE
+        answer(true);  // Verbo
+        answer(false);
+        while (openQuestion() >= 0 && openQuestion() < 5)
+            answer(true);
+    });
+    tour.add(800, [&] { shot(QStringLiteral("exercise-verb-tense")); });
+    tour.add(100, [&] {
+        answer(false);
+        answer(true);
+        answer(true);
+        answer(false);
+        form->Command8->click();
+    });
+    tour.add(1200, [&] { shot(QStringLiteral("error-report-verb")); });
     tour.add(100, [&] { QCoreApplication::exit(0); });
     tour.start();
     return app.exec();

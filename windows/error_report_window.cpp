@@ -20,6 +20,10 @@ FRM_ERRORI::FRM_ERRORI(engine::DrillState &state, const engine::FormB &exerciseW
         RR[k] = control<layout::Label>(this, layout::element("RR", k));
     for (int k = 1; k <= 16; ++k)
         Lberrori[k] = control<layout::Label>(this, QStringLiteral("Lberrori%1").arg(k));
+    for (int k : engine::furtherErrorCategories()) {
+        RR[k] = control<layout::Label>(this, layout::element("RR", k));
+        Lberrori[k] = control<layout::Label>(this, QStringLiteral("Lberrori%1").arg(k));
+    }
     Command1 = control<layout::Button>(this, "Command1");
     Command2 = control<layout::Button>(this, "Command2");
     connect(Command1, &QPushButton::clicked, this, &FRM_ERRORI::Command1_Click);
@@ -41,6 +45,8 @@ void FRM_ERRORI::showFurtherRows()
     if (!state_.fullAnalysisUsed)
         return;
     for (const engine::FurtherQuestion &q : engine::kFurtherQuestions) {
+        if (!Lberrori[q.errorCategory]->isHidden())
+            continue;  // a category shared by two rows
         Lberrori[q.errorCategory]->setCaption(QString::fromUtf8(q.categoryName));
         RR[q.errorCategory]->setVisible(true);
         Lberrori[q.errorCategory]->setVisible(true);

@@ -21,14 +21,15 @@ public:
                const engine::Clock &clock);
 
     void Form_Load();       // names the categories after the answer buttons
-    // Once the complete analysis has been used in the run: shows rows 12 to 14
-    // with the names of its questions.
+    // Once the complete analysis has been used in the run: shows the rows of
+    // its questions (12 to 14, and the verb's from 17 on, in a second column)
+    // with their names.
     void showFurtherRows();
     void Command1_Click();  // CHIUDI FINESTRA
     void Command2_Click();  // mostra classifica
 
-    std::array<layout::Label *, 17> RR{};        // counts, 0..16
-    std::array<layout::Label *, 17> Lberrori{};  // names, 1..16
+    std::array<layout::Label *, 32> RR{};        // counts, 0..16 and the further questions' rows
+    std::array<layout::Label *, 32> Lberrori{};  // names, 1..16 and the further questions' rows
     layout::Button *Command1, *Command2;
 
 private:

@@ -117,13 +117,25 @@ FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
         Singplu[i] = control<layout::Button>(this, element("Singplu", i));
     }
     AnalisiCompleta = control<layout::CheckBox>(this, "AnalisiCompleta");
-    // The rows of the further questions' table, in its order.
+    display[6] = control<layout::Label>(this, element("display", 6));
+    Domanda = control<layout::Label>(this, "Domanda");
+    for (int i = 1; i <= kMaxChoices; ++i)
+        Scelta[i] = control<layout::Button>(this, element("Scelta", i));
+    // The rows of the further questions' table, in its order: the verb's share
+    // the choice buttons.
     further_ = {{{art[1], art[2], art[3]}, {Masfem[1], Masfem[2]}, {Singplu[1], Singplu[2]}}};
+    for (int q = kFirstVerbQuestion; q < kFurtherQuestionCount; ++q)
+        further_[q].assign(Scelta.begin() + 1, Scelta.end());
 
     connect(AnalisiCompleta, &QCheckBox::toggled, this, &FormB::AnalisiCompleta_Click);
-    for (int q = 0; q < int(further_.size()); ++q)
+    for (int q = 0; q < kFirstVerbQuestion; ++q)
         for (int k = 1; k <= int(further_[q].size()); ++k)
             connect(further_[q][k - 1], &QPushButton::clicked, this, [this, q, k] { further_Click(q, k); });
+    for (int k = 1; k <= kMaxChoices; ++k)
+        connect(Scelta[k], &QPushButton::clicked, this, [this, k] {
+            if (askedQuestion_ >= 0)
+                further_Click(askedQuestion_, k);
+        });
 
     connect(VIA, &QPushButton::clicked, this, &FormB::VIA_Click);
     connect(Com10, &QPushButton::clicked, this, &FormB::Com10_Click);
@@ -171,6 +183,9 @@ bool FormB::isAnswerButton(const QObject *target) const
     for (const layout::Button *b : furtherButtons())
         if (target == b)
             return true;
+    for (int k = 1; k <= kMaxChoices; ++k)
+        if (target == Scelta[k])
+            return true;
     return false;
 }
 
@@ -210,8 +225,18 @@ void FormB::azzerapulsanti()
         art[i]->setVisible(false);
     Com10->setVisible(true);
     Com11->setVisible(true);
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= 6; ++i)
         display[i]->setVisible(false);
+    hideQuestion();
+}
+
+// No further question on show: its words and the choice buttons go.
+void FormB::hideQuestion()
+{
+    askedQuestion_ = -1;
+    Domanda->setVisible(false);
+    for (int k = 1; k <= kMaxChoices; ++k)
+        Scelta[k]->setVisible(false);
 }
 
 // --- VIA: a new sentence ---------------------------------------------------------
@@ -342,7 +367,8 @@ void FormB::com_Click(int index)
         display[2]->setVisible(true);
         // In the complete analysis the unit's further questions come first.
         const Features key = state_.bank.features(state_.currentSentence.value(), state_.currentWord.value());
-        const int first = state_.fullAnalysis ? nextFurtherQuestion(expected, key, 0) : -1;
+        const QuestionSet allowed = state_.bank.questions(state_.currentSentence.value());
+        const int first = state_.fullAnalysis ? nextFurtherQuestion(expected, key, 0, allowed) : -1;
         if (first >= 0)
             offerFurtherQuestion(first);
         else
@@ -359,6 +385,7 @@ void FormB::com_Click(int index)
 // The word is classified: the red mark moves on, or the sentence is complete.
 void FormB::advanceWord()
 {
+    hideQuestion();
     state_.currentWord.add(1);
     const int word = state_.currentWord.value();
     if (word > state_.wordCount()) {
@@ -389,8 +416,25 @@ void FormB::offerFurtherQuestion(int question)
 {
     for (int i = 1; i <= 9; ++i)
         Com[i]->setVisible(false);
-    for (layout::Button *b : further_[question])
-        b->setVisible(true);
+    const Features key = state_.bank.features(state_.currentSentence.value(), state_.currentWord.value());
+    const std::vector<Choice> choices = choicesOf(question, key);
+    if (choices.empty()) {
+        for (layout::Button *b : further_[question])
+            b->setVisible(true);
+    } else {
+        // The choice buttons take this question's captions and colours.
+        askedQuestion_ = question;
+        for (int k = 1; k <= kMaxChoices; ++k) {
+            const bool offered = k <= int(choices.size());
+            if (offered) {
+                Scelta[k]->setCaption(qs(choices[k - 1].caption));
+                Scelta[k]->setFaceColor(layout::toColor(choices[k - 1].colour));
+            }
+            Scelta[k]->setVisible(offered);
+        }
+    }
+    Domanda->setCaption(QString::fromUtf8(kFurtherQuestions[question].prompt));
+    Domanda->setVisible(true);
 }
 
 // One handler for every row of kFurtherQuestions: the same feedback, counting
@@ -402,18 +446,28 @@ void FormB::further_Click(int question, int choice)
     const FurtherQuestion &asked = kFurtherQuestions[question];
     const int code = state_.expectedCode.value();
     const Features key = state_.bank.features(state_.currentSentence.value(), state_.currentWord.value());
+    const QuestionSet allowed = state_.bank.questions(state_.currentSentence.value());
     if (choice == asked.rightChoice(key)) {
         services_.audio.suonavariato(QStringLiteral("esatto"));
         flash(QStringLiteral("bravo!"));
         aggiornastatistiche();  // the twentieth answer grades the series here
         layout::Button *pressed = further_[question][choice - 1];
-        layout::Label *path = display[furtherPathLabel(code, key, question)];
-        path->setCaption(pressed->caption());
-        path->setBackgroundColor(pressed->faceColor());
+        layout::Label *path = display[furtherPathLabel(code, key, question, allowed)];
+        const std::vector<Choice> choices = choicesOf(question, key);
+        const QString words = choices.empty() ? pressed->caption() : qs(choices[choice - 1].pathText);
+        if (extendsPathLabel(code, key, question, allowed)) {
+            // The tense after the mood, the number after the person, ...
+            const bool list = question == kFurtherQuestionCount - 1;  // "forma attiva, transitivo"
+            path->setCaption(path->caption() + (list ? QStringLiteral(", ") : QStringLiteral(" ")) + words);
+        } else {
+            path->setCaption(words);
+            path->setBackgroundColor(pressed->faceColor());
+        }
         path->setVisible(true);
         for (layout::Button *b : further_[question])
             b->setVisible(false);
-        const int next = nextFurtherQuestion(code, key, question + 1);
+        hideQuestion();
+        const int next = nextFurtherQuestion(code, key, question + 1, allowed);
         if (next >= 0)
             offerFurtherQuestion(next);
         else
@@ -438,6 +492,8 @@ void FormB::flash(const QString &message)
             b->setEnabled(false);
         for (layout::Button *b : furtherButtons())
             b->setEnabled(false);
+        for (int k = 1; k <= kMaxChoices; ++k)
+            Scelta[k]->setEnabled(false);
     });
     gratifica->setCaption(QString());
     for (int i = 1; i <= 9; ++i)
@@ -446,6 +502,8 @@ void FormB::flash(const QString &message)
     Com10->setEnabled(true);
     for (layout::Button *b : furtherButtons())
         b->setEnabled(true);
+    for (int k = 1; k <= kMaxChoices; ++k)
+        Scelta[k]->setEnabled(true);
 }
 
 bool FormB::isAnswerTarget(QObject *target, QEvent *event) const
@@ -475,8 +533,10 @@ layout::Button *FormB::answerButtonForKey(const QKeyEvent &event) const
     if (!plainKey(event))
         return nullptr;
     const int key = event.key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_9)
-        return Com[key - Qt::Key_0];
+    if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+        layout::Button *choice = Scelta[key - Qt::Key_0];
+        return choice->isVisible() ? choice : Com[key - Qt::Key_0];
+    }
     if (key == Qt::Key_V)
         return Com10;
     if (key == Qt::Key_I)
@@ -565,6 +625,8 @@ void FormB::Command8_Click()
     errorReport_->showFurtherRows();
     for (int i = 1; i <= 16; ++i)
         errorReport_->RR[i]->setCaption(qs(text(state_.errorTally[i])));
+    for (int i : furtherErrorCategories())
+        errorReport_->RR[i]->setCaption(qs(text(state_.errorTally[i])));
 }
 
 // --- The end --------------------------------------------------------------------------
@@ -616,6 +678,11 @@ void FormB::fitToScreen()
     list.push_back(AnalisiCompleta);
     for (QWidget *w : aids_->controls())
         list.push_back(w);
+    // The verb's questions: its path's last box, the question, the choices.
+    list.push_back(display[6]);
+    list.push_back(Domanda);
+    for (int k = 1; k <= kMaxChoices; ++k)
+        list.push_back(Scelta[k]);
 
     fit::fitWindow(this, list);
 }

@@ -8,7 +8,8 @@
 // Beyond the mouse the window answers to the keyboard: 1 to 9 press Com(1..9),
 // V presses Com10 and I presses Com11; D, N and T the article's kind
 // (Determinativo, iNdeterminativo, parTitivo), M and F the gender, S and P the
-// number; A switches the complete analysis. Each key works only while the
+// number; A switches the complete analysis. While a verb's question is asked
+// its choices take the places of Com(1..9), and 1 to 9 press them. Each key works only while the
 // pupil could click its control. Return presses the button that has the
 // focus, or VIA when no button has it. A key pressed during the answer pause
 // is lost, like a click.
@@ -25,6 +26,7 @@
 #include "../engine/clock.h"
 #include "../engine/collection_bank.h"
 #include "../engine/drill_state.h"
+#include "../engine/further_questions.h"
 
 #include "error_report_window.h"
 #include "../speech/speech_engine.h"
@@ -61,7 +63,7 @@ public:
     void Com10_Click();
     void Com11_Click();
     void com_Click(int index);
-    // The further questions: choice 1..n of question 0..2 (kFurtherQuestions).
+    // The further questions: choice 1..n of a row of kFurtherQuestions.
     void further_Click(int question, int choice);
     void flash(const QString &message);
     void aggiornastatistiche();
@@ -86,13 +88,15 @@ public:
     // Controls, by their design names.
     layout::Label *AVVISO, *gratifica, *Label1, *Lbclock, *Lrisposte, *Lerrori, *Lpercentuale;
     std::array<layout::Label *, 23> Lbmostra{};  // 1..22
-    std::array<layout::Label *, 6> display{};    // 1..5
+    std::array<layout::Label *, 7> display{};    // 1..6; 6 only for a verb's path
     layout::Button *VIA, *FINE, *Command8, *Com10, *Com11;
     std::array<layout::Button *, 10> Com{};     // 1..9
     std::array<layout::Button *, 4> art{};      // 1..3, the article's kind
     std::array<layout::Button *, 3> Masfem{};   // 1..2, the gender
     std::array<layout::Button *, 3> Singplu{};  // 1..2, the number
     layout::CheckBox *AnalisiCompleta;          // the complete analysis on or off
+    std::array<layout::Button *, 10> Scelta{};  // 1..9, the choices of a verb's question
+    layout::Label *Domanda;                     // the further question asked, in words
     QTimer *Timer1;
 
 protected:
@@ -123,7 +127,9 @@ private:
     ExerciseServices services_;
     AnswerGate gate_;
     QPointer<FRM_ERRORI> errorReport_;
-    std::array<std::vector<layout::Button *>, 3> further_;  // per row of kFurtherQuestions
+    std::array<std::vector<layout::Button *>, kFurtherQuestionCount> further_;  // per row of kFurtherQuestions
+    int askedQuestion_ = -1;  // the row whose choices Scelta(1..9) show
+    void hideQuestion();
     bool ending_ = false;
     ReadingAids *aids_ = nullptr;
 };

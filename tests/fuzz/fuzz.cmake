@@ -7,6 +7,8 @@ endif()
 add_executable(fuzz_collection_format
     ${CMAKE_CURRENT_LIST_DIR}/fuzz_collection_format.cpp
     ${CMAKE_SOURCE_DIR}/engine/collection_format.cpp
+    ${CMAKE_SOURCE_DIR}/engine/features.cpp
+    ${CMAKE_SOURCE_DIR}/engine/further_questions.cpp
     ${CMAKE_SOURCE_DIR}/engine/utf8_text.cpp
     ${CMAKE_SOURCE_DIR}/engine/text_decoding.cpp
     ${CMAKE_SOURCE_DIR}/engine/word_room.cpp

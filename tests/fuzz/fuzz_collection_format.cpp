@@ -18,6 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const c::Line &line : file.lines) {
         if (line.kind == c::Line::Kind::Invalid && line.problem.text.empty())
             std::abort();  // every invalid line says why
+        if (line.kind == c::Line::Kind::Questions
+            && (line.questions == 0 || (line.questions & ~engine::kAllQuestions) != 0))
+            std::abort();  // a `@domande` line names some questions, and only those
         if (line.kind != c::Line::Kind::Sentence)
             continue;
         if (line.units.empty() || line.units.size() > std::size_t(c::kMaxUnits))
@@ -32,6 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (again.kind != c::Line::Kind::Sentence || again.units != line.units)
             std::abort();
     }
+    if (file.questions == 0 || (file.questions & ~engine::kAllQuestions) != 0)
+        std::abort();
     for (const c::Message &m : file.messages)
         (void)c::describe("frasi.txt", m);
     // The bytes as a file name: one line of UTF-8 in a message.
