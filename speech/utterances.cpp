@@ -7,15 +7,30 @@ QString questionText(Question question)
     switch (question) {
     case Question::VariableOrNot: return QStringLiteral("È una parte variabile o invariabile?");
     case Question::PartOfSpeech: return QStringLiteral("Che parte del discorso è?");
-    case Question::ArticleKind: return QStringLiteral("È un articolo determinativo, indeterminativo o partitivo?");
-    case Question::Gender: return QStringLiteral("È maschile o femminile?");
-    case Question::Number: return QStringLiteral("È singolare o plurale?");
     case Question::None: break;
     }
     return {};
 }
 
-QString sentenceUtterance(const QStringList &units, const QString &unit, Question question)
+QString choiceQuestion(const QString &prompt, const QStringList &choices)
+{
+    QStringList named;
+    bool allInPrompt = true;
+    for (const QString &c : choices) {
+        const QString choice = c.simplified();
+        if (choice.isEmpty())
+            continue;
+        named << choice;
+        allInPrompt = allInPrompt && prompt.contains(choice, Qt::CaseInsensitive);
+    }
+    if (named.isEmpty() || allInPrompt)
+        return prompt.simplified();
+    const QString last = named.takeLast();
+    const QString list = named.isEmpty() ? last : named.join(QStringLiteral(", ")) + QStringLiteral(" o ") + last;
+    return prompt.simplified() + QLatin1Char(' ') + list + QLatin1Char('.');
+}
+
+QString sentenceUtterance(const QStringList &units, const QString &unit, const QString &question)
 {
     QStringList words;
     for (const QString &u : units) {
@@ -30,8 +45,8 @@ QString sentenceUtterance(const QStringList &units, const QString &unit, Questio
     if (!text.isEmpty() && !text.back().isPunct())
         text += QLatin1Char('.');
     text += QStringLiteral(" La parola da analizzare è: ") + unit.simplified() + QLatin1Char('.');
-    if (question != Question::None)
-        text += QLatin1Char(' ') + questionText(question);
+    if (!question.isEmpty())
+        text += QLatin1Char(' ') + question;
     return text;
 }
 

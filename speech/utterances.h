@@ -6,14 +6,20 @@
 
 namespace speech {
 
-// The question the answer panel asks now.
-enum class Question { None, VariableOrNot, PartOfSpeech, ArticleKind, Gender, Number };
+// The two questions every unit gets; the further questions of the complete
+// analysis are said as the window writes them (choiceQuestion).
+enum class Question { None, VariableOrNot, PartOfSpeech };
 
-// The sentence, then the unit to classify; the question when `question` is
-// not None. Units are the word column's rows in order, blanks left out.
-QString sentenceUtterance(const QStringList &units, const QString &unit, Question question);
+// The sentence, then the unit to classify; then `question` when it is not
+// empty. Units are the word column's rows in order, blanks left out.
+QString sentenceUtterance(const QStringList &units, const QString &unit, const QString &question);
 
 QString questionText(Question question);
+
+// A further question as written above its buttons ("Che tipo di articolo
+// è?"), then its choices ("Determinativo, Indeterminativo o Partitivo."),
+// unless the question already names them all ("È maschile o femminile?").
+QString choiceQuestion(const QString &prompt, const QStringList &choices);
 
 // A message of the window ("No riprova !") as it is said: without the marks
 // that are there only for the eye.

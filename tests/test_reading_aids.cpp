@@ -83,8 +83,8 @@ private slots:
         QTest::newRow("later unit") << false << 4 << "";
         QTest::newRow("complete: variable or not") << true << 0 << "È una parte variabile o invariabile?";
         QTest::newRow("complete: part of speech") << true << 1 << "Che parte del discorso è?";
-        QTest::newRow("complete: article kind") << true << 2
-                                                << "È un articolo determinativo, indeterminativo o partitivo?";
+        QTest::newRow("complete: article kind, with its choices") << true << 2
+                                                << "Che tipo di articolo è? Determinativo, Indeterminativo o Partitivo.";
         QTest::newRow("complete: gender") << true << 3 << "È maschile o femminile?";
     }
     void readsSentenceUnitAndQuestion()

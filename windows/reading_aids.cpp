@@ -72,19 +72,25 @@ bool ReadingAids::isReadKey(const QKeyEvent &event)
            && (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
 }
 
-speech::Question ReadingAids::question() const
+QString ReadingAids::question() const
 {
     using speech::Question;
     if (form_.VIA->isVisible())
-        return Question::None;
+        return {};
     if (form_.Com10->isVisible() || form_.Com11->isVisible())
-        return Question::VariableOrNot;
-    static constexpr Question further[] = {Question::ArticleKind, Question::Gender, Question::Number};
-    for (int q = 0; q < 3; ++q)
-        for (const layout::Button *b : form_.furtherButtons(q))
+        return speech::questionText(Question::VariableOrNot);
+    if (form_.Domanda->isVisible()) {
+        // A further question: the words above the buttons, then the choices.
+        QStringList choices;
+        for (const layout::Button *b : form_.furtherButtons())
             if (b->isVisible())
-                return further[q];
-    return Question::PartOfSpeech;
+                choices << b->caption();
+        for (int k = 1; k <= engine::kMaxChoices; ++k)
+            if (form_.Scelta[k]->isVisible())
+                choices << form_.Scelta[k]->caption();
+        return speech::choiceQuestion(form_.Domanda->caption(), choices);
+    }
+    return speech::questionText(Question::PartOfSpeech);
 }
 
 QString ReadingAids::textToRead() const
@@ -97,7 +103,7 @@ QString ReadingAids::textToRead() const
     QStringList units;
     for (int i = 1; i <= 22; ++i)
         units << form_.Lbmostra[i]->caption();
-    const speech::Question asked = state.fullAnalysis ? question() : speech::Question::None;
+    const QString asked = state.fullAnalysis ? question() : QString();
     return speech::sentenceUtterance(units, form_.Lbmostra[word]->caption(), asked);
 }
 

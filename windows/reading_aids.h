@@ -49,8 +49,8 @@ public:
 
     // The key of the read-aloud button (L, for "leggi").
     static bool isReadKey(const QKeyEvent &event);
-    // The question the answer panel asks now.
-    speech::Question question() const;
+    // The question the answer panel asks now, as it is said.
+    QString question() const;
     // What a press of Leggi says now.
     QString textToRead() const;
 
