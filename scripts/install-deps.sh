@@ -29,6 +29,8 @@ packages=(
     python3 lttoolbox
     # checks: fuzzing the collection reader with libFuzzer (make fuzz)
     clang-14 libclang-rt-14-dev
+    # the pupil's history: SQLite through Qt SQL, and the progress charts
+    libqt6sql6-sqlite qt6-charts-dev
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "../engine/further_questions.h"
+#include "../history/drill_answers.h"
 #include "../layouts/layout_builder.h"
 #include "../platform/screen_fit.h"
 #include "error_report_window.h"
@@ -285,6 +286,8 @@ void FormB::answerFirstStep(int button)
     azzerapulsanti();
     state_.givenAnswer = button;
     const int code = state_.codeAt(state_.currentWord.value());
+    record(history::Question::Variable, button, rules::isVariable(code) ? rules::kVariableButton : rules::kInvariableButton,
+           rules::rightAtFirstStep(button, code), rules::rightAtFirstStep(button, code) ? 0 : rules::errorCategory(button, code));
     if (rules::rightAtFirstStep(button, code)) {
         services_.audio.suonavariato(QStringLiteral("esatto"));
         flash(QStringLiteral("Bravo !"));
@@ -326,6 +329,8 @@ void FormB::com_Click(int index)
     AnswerGate::HandlerScope scope(gate_);
     state_.givenAnswer = index;
     const int expected = state_.expectedCode.value();
+    record(history::Question::PartOfSpeech, index, expected, index == expected,
+           index == expected ? 0 : rules::errorCategory(index, expected));
     if (index == expected) {
         services_.audio.suonavariato(QStringLiteral("esatto"));
         flash(QStringLiteral("bravo!"));
@@ -394,6 +399,8 @@ void FormB::further_Click(int question, int choice)
     const FurtherQuestion &asked = kFurtherQuestions[question];
     const int code = state_.expectedCode.value();
     const Features key = state_.bank.features(state_.currentSentence.value(), state_.currentWord.value());
+    record(history::Question(int(history::Question::ArticleKind) + question), choice, asked.rightChoice(key),
+           choice == asked.rightChoice(key), choice == asked.rightChoice(key) ? 0 : asked.errorCategory);
     if (choice == asked.rightChoice(key)) {
         services_.audio.suonavariato(QStringLiteral("esatto"));
         flash(QStringLiteral("bravo!"));
@@ -524,8 +531,17 @@ void FormB::aggiornastatistiche()
 void FormB::classifica(int wrongAnswers)
 {
     state_.gradeLevel = rules::gradeFor(wrongAnswers);
+    if (services_.history)
+        services_.history->seriesClosed({.answers = state_.answerCount, .errors = wrongAnswers, .grade = state_.gradeLevel,
+                                         .durationMs = services_.clock.nowMs() - state_.seriesStart.value()});
     classificaform results(state_, services_.clock, classificaform::Opening::SeriesEnded, this);
     results.exec();
+}
+
+void FormB::record(history::Question question, int pressed, int expected, bool right, int category)
+{
+    if (services_.history)
+        services_.history->answerGiven(history::answerFrom(state_, question, pressed, expected, right, category));
 }
 
 // --- The clock --------------------------------------------------------------------

@@ -27,6 +27,7 @@
 #include "../engine/drill_state.h"
 
 #include "error_report_window.h"
+#include "../history/recorder.h"
 
 namespace engine {
 
@@ -37,6 +38,8 @@ struct ExerciseServices {
     int pauseMs = 1000;  // length of the answer pause
     // The teachers' collections read at load; none when empty.
     collection::SourceReader collections = {};
+    // Where each answer and each closed series are recorded; none when null.
+    history::Recorder *history = nullptr;
 };
 
 class FormB : public QWidget {
@@ -111,6 +114,8 @@ private:
     static bool isModeSwitchKey(const QKeyEvent &event);
     // Could the pupil click this control now: shown, enabled and not covered?
     bool canPress(const QAbstractButton *button) const;
+    // Hands the answer just given to the history, before it is counted.
+    void record(history::Question question, int pressed, int expected, bool right, int category);
 
     DrillState &state_;
     ExerciseServices services_;

@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "../platform/collection_folders.h"
+#include "../history/notice_box.h"
 
 Program::Program()
 {
@@ -14,8 +15,11 @@ Program::Program()
 
     splash_ = new Iniziale(audio_, [this] {
         if (!exercise_) {
+            history_ = std::make_unique<history::SqliteHistory>(history::historyFile({}), QString(), wallClock_,
+                                                                history::showNotice);
             exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{
-                .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections});
+                .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections,
+                .history = history_.get()});
             if (onExerciseLoaded)
                 onExerciseLoaded(*exercise_);
         }

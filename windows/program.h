@@ -14,6 +14,7 @@
 #include "../platform/audio.h"
 #include "../platform/sound_module.h"
 #include "splash_window.h"
+#include "../history/sqlite_history.h"
 
 class Program {
 public:
@@ -31,6 +32,8 @@ private:
     platform::ModuleCuePlayer player_;
     platform::Audio audio_{player_, random_};
     engine::DrillState state_;
+    history::SystemWallClock wallClock_;
+    std::unique_ptr<history::SqliteHistory> history_;
     std::unique_ptr<engine::FormB> exercise_;
     Iniziale *splash_;  // deletes itself when it closes
 };
