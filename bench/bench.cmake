@@ -37,3 +37,8 @@ add_dependencies(benchmarks bench_editor_proposals analisi-grammaticale-frasi)
 drill_bench(bench_editor_speed ${BENCH_DIR}/editor_speed.cpp ${BENCH_DIR}/paint_probe.h)
 target_link_libraries(bench_editor_speed PRIVATE editor_gui)
 add_dependencies(benchmarks bench_editor_speed)
+
+# "I miei progressi" over five years of made-up history.
+drill_bench(bench_progress ${BENCH_DIR}/progress_open.cpp ${BENCH_DIR}/paint_probe.h)
+target_link_libraries(bench_progress PRIVATE drill_windows)
+add_dependencies(benchmarks bench_progress)

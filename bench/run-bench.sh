@@ -80,3 +80,5 @@ echo
 "$BUILD/bench_editor_proposals" "$BUILD/analisi-grammaticale-frasi" 2>>"$LOG"
 echo
 "$BUILD/bench_editor_speed" 2>>"$LOG"
+echo
+"$BUILD/bench_progress" "$RUNS" 2>>"$LOG"

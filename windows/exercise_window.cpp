@@ -7,6 +7,7 @@
 
 #include "../engine/further_questions.h"
 #include "../history/drill_answers.h"
+#include "../history/progress_button.h"
 #include "../layouts/layout_builder.h"
 #include "../platform/screen_fit.h"
 #include "error_report_window.h"
@@ -502,6 +503,12 @@ bool FormB::canPress(const QAbstractButton *button) const
 // focus; Return comes here only when no button has the focus.
 void FormB::keyPressEvent(QKeyEvent *event)
 {
+    // G: "I miei progressi", while VIA is offered.
+    if (plainKey(*event) && event->key() == Qt::Key_G && services_.showProgress && canPress(VIA)) {
+        event->accept();
+        services_.showProgress(this);
+        return;
+    }
     QAbstractButton *button = answerButtonForKey(*event);
     if (!button && isModeSwitchKey(*event))
         button = AnalisiCompleta;
@@ -535,6 +542,8 @@ void FormB::classifica(int wrongAnswers)
         services_.history->seriesClosed({.answers = state_.answerCount, .errors = wrongAnswers, .grade = state_.gradeLevel,
                                          .durationMs = services_.clock.nowMs() - state_.seriesStart.value()});
     classificaform results(state_, services_.clock, classificaform::Opening::SeriesEnded, this);
+    if (services_.showProgress)
+        history::addProgressButton(results, services_.showProgress);
     results.exec();
 }
 

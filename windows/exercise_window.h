@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "../layouts/design_widgets.h"
@@ -40,6 +41,8 @@ struct ExerciseServices {
     collection::SourceReader collections = {};
     // Where each answer and each closed series are recorded; none when null.
     history::Recorder *history = nullptr;
+    // Opens "I miei progressi" over the given window; none when empty.
+    std::function<void(QWidget *)> showProgress = {};
 };
 
 class FormB : public QWidget {

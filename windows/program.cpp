@@ -5,6 +5,7 @@
 
 #include "../platform/collection_folders.h"
 #include "../history/notice_box.h"
+#include "../history/progress_window.h"
 
 Program::Program()
 {
@@ -19,7 +20,8 @@ Program::Program()
                                                                 history::showNotice);
             exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{
                 .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections,
-                .history = history_.get()});
+                .history = history_.get(),
+                .showProgress = [](QWidget *over) { history::showProgress(history::historyFile({}), over); }});
             if (onExerciseLoaded)
                 onExerciseLoaded(*exercise_);
         }
