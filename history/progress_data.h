@@ -50,7 +50,7 @@ struct Progress {
     int totalSeries = 0;
 };
 
-inline constexpr int kDays = 30;
+inline constexpr int kDays = 14;
 inline constexpr int kWeeks = 12;
 inline constexpr int kMissed = 5;
 inline constexpr int kMissedDays = 90;  // the units missed are those of the last three months

@@ -77,9 +77,9 @@ QChart *newChart(const QString &title)
     return chart;
 }
 
-void styleAxis(QAbstractAxis *axis)
+void styleAxis(QAbstractAxis *axis, int points = 11)
 {
-    axis->setLabelsFont(big(11));
+    axis->setLabelsFont(big(points));
     axis->setTitleFont(big(11, true));
     axis->setGridLineColor(QColor(0x70, 0x74, 0x88));
 }
@@ -108,7 +108,7 @@ QWidget *gradesPanel(const Progress &p, QWidget *parent)
     auto *bars = new QStackedBarSeries;
     QStringList days;
     for (const DayGrades &d : p.days)
-        days << d.day.toString(QStringLiteral("d/M"));
+        days << d.day.toString(QStringLiteral("d"));
     int most = 1;
     for (const DayGrades &d : p.days) {
         int sum = 0;
@@ -127,18 +127,25 @@ QWidget *gradesPanel(const Progress &p, QWidget *parent)
     chart->addSeries(bars);
     auto *x = new QBarCategoryAxis;
     x->append(days);
+    // The day of the month under each column; the months in the axis' title.
+    if (!p.days.empty())
+        x->setTitleText(QStringLiteral("giorni dal %1 al %2")
+                            .arg(p.days.front().day.toString(QStringLiteral("d/M")),
+                                 p.days.back().day.toString(QStringLiteral("d/M"))));
     auto *y = new QValueAxis;
     y->setRange(0, most);
     y->setLabelFormat(QStringLiteral("%d"));
     y->setTickCount(std::min(most, 5) + 1);
     y->setTitleText(QStringLiteral("serie"));
-    for (QAbstractAxis *a : {static_cast<QAbstractAxis *>(x), static_cast<QAbstractAxis *>(y)})
-        styleAxis(a);
+    styleAxis(x, 10);
+    styleAxis(y);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     bars->attachAxis(x);
     bars->attachAxis(y);
-    chart->legend()->setAlignment(Qt::AlignRight);
+    // Below the columns, so that two weeks of them have room on a small screen.
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(big(10));
     const QString caption = p.days.empty()
         ? QStringLiteral("Qui vedrai, giorno per giorno, i voti delle tue serie di 20 risposte.")
         : QStringLiteral("Ogni colonna è un giorno in cui hai finito almeno una serie (gli ultimi %1): "
@@ -149,20 +156,23 @@ QWidget *gradesPanel(const Progress &p, QWidget *parent)
 
 QWidget *sharesPanel(const Progress &p, QWidget *parent)
 {
-    QChart *chart = newChart(QStringLiteral("Errori per parte del discorso, settimana per settimana"));
+    QChart *chart = newChart(QStringLiteral("Errori per settimana"));
     QStringList weeks;
     for (const WeekShares &w : p.weeks)
-        weeks << w.monday.toString(QStringLiteral("d/M"));
+        weeks << w.monday.toString(QStringLiteral("d"));
     auto *x = new QBarCategoryAxis;
     x->append(weeks);
-    x->setTitleText(QStringLiteral("settimana dal lunedì"));
+    x->setTitleText(QStringLiteral("settimane, dal lunedì %1 al lunedì %2")
+                        .arg(p.weeks.front().monday.toString(QStringLiteral("d/M")),
+                             p.weeks.back().monday.toString(QStringLiteral("d/M"))));
+    chart->legend()->setFont(big(10));
     auto *y = new QValueAxis;
     y->setRange(0, 100);
     y->setLabelFormat(QStringLiteral("%d%%"));
     y->setTickCount(6);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    styleAxis(x);
+    styleAxis(x, 10);
     styleAxis(y);
     bool any = false;
     for (int c = 0; c < kShareCategories; ++c) {

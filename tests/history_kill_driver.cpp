@@ -29,6 +29,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const int limit = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1000;
+    // --lascia-risultati leaves the results window open, for looking at it.
+    const bool leaveResults = argc > 2 && QByteArray(argv[2]) == "--lascia-risultati";
     Program program;
     engine::FormB *form = nullptr;
     program.onExerciseLoaded = [&](engine::FormB &f) { form = &f; };
@@ -42,7 +44,7 @@ int main(int argc, char *argv[])
     QTimer prosegui;
     prosegui.setInterval(20);
     QObject::connect(&prosegui, &QTimer::timeout, [&] {
-        if (auto *results = qobject_cast<classificaform *>(QApplication::activeModalWidget()))
+        if (auto *results = qobject_cast<classificaform *>(QApplication::activeModalWidget()); results && !leaveResults)
             QTest::mouseClick(results->Command1, Qt::LeftButton);
     });
     prosegui.start();
