@@ -6,6 +6,7 @@
 #include "../platform/collection_folders.h"
 #include "../history/notice_box.h"
 #include "../history/progress_window.h"
+#include "../history/who_dialog.h"
 
 Program::Program()
 {
@@ -16,12 +17,15 @@ Program::Program()
 
     splash_ = new Iniziale(audio_, [this] {
         if (!exercise_) {
-            history_ = std::make_unique<history::SqliteHistory>(history::historyFile({}), QString(), wallClock_,
+            // In a school lab with class lists: "Chi sei?" first.
+            const history::Pupil pupil = history::askWhoIsPracticing();
+            const QString historyPath = history::historyFileOf(pupil);
+            history_ = std::make_unique<history::SqliteHistory>(historyPath, pupil.name, wallClock_,
                                                                 history::showNotice);
             exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{
                 .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections,
                 .history = history_.get(),
-                .showProgress = [](QWidget *over) { history::showProgress(history::historyFile({}), over); }});
+                .showProgress = [historyPath](QWidget *over) { history::showProgress(historyPath, over); }});
             if (onExerciseLoaded)
                 onExerciseLoaded(*exercise_);
         }
