@@ -3,6 +3,7 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
+FUZZ_CLASS_SECONDS ?= 15
 FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
@@ -49,6 +50,10 @@ fuzz: deps
 	@mkdir -p $(FUZZ_DIR)/corpus
 	@$(FUZZ_DIR)/fuzz_collection_format -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -dict=tests/fuzz/collection.dict -print_final_stats=1 \
 		$(FUZZ_DIR)/corpus tests/fuzz/corpus
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_class_list
+	@mkdir -p $(FUZZ_DIR)/corpus-classi
+	@$(FUZZ_DIR)/fuzz_class_list -max_total_time=$(FUZZ_CLASS_SECONDS) -max_len=4096 -print_final_stats=1 \
+		$(FUZZ_DIR)/corpus-classi tests/fuzz/corpus-classi
 
 bench: build
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
