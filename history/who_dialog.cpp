@@ -1,6 +1,7 @@
 #include "who_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -37,8 +38,23 @@ WhoDialog::WhoDialog(const std::vector<Pupil> &pupils, QWidget *parent) : QDialo
     connect(list_, &QListWidget::itemSelectionChanged, me, [this, me] { me->setEnabled(!list_->selectedItems().isEmpty()); });
     connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    list_->installEventFilter(this);
     list_->setFocus();
     resize(480, 560);
+}
+
+// The first arrow key highlights the name the list marks on its own (the
+// first), rather than skipping past it.
+bool WhoDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == list_ && event->type() == QEvent::KeyPress && list_->selectedItems().isEmpty()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && list_->count() > 0) {
+            list_->setCurrentRow(std::max(0, list_->currentRow()), QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void WhoDialog::accept()

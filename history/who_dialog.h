@@ -22,6 +22,9 @@ public:
 public slots:
     void accept() override;  // only with a name highlighted
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     const std::vector<Pupil> &pupils_;
     QListWidget *list_;
