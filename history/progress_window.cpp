@@ -162,9 +162,10 @@ QWidget *sharesPanel(const Progress &p, QWidget *parent)
         weeks << w.monday.toString(QStringLiteral("d"));
     auto *x = new QBarCategoryAxis;
     x->append(weeks);
-    x->setTitleText(QStringLiteral("settimane, dal lunedì %1 al lunedì %2")
-                        .arg(p.weeks.front().monday.toString(QStringLiteral("d/M")),
-                             p.weeks.back().monday.toString(QStringLiteral("d/M"))));
+    if (!p.weeks.empty())  // none when the history could not be read
+        x->setTitleText(QStringLiteral("settimane, dal lunedì %1 al lunedì %2")
+                            .arg(p.weeks.front().monday.toString(QStringLiteral("d/M")),
+                                 p.weeks.back().monday.toString(QStringLiteral("d/M"))));
     chart->legend()->setFont(big(10));
     auto *y = new QValueAxis;
     y->setRange(0, 100);
