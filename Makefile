@@ -4,6 +4,7 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 LEXICON_FUZZ_SECONDS ?= 20
+FUZZ_CLASS_SECONDS ?= 15
 FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
@@ -54,6 +55,10 @@ fuzz: deps
 	@mkdir -p $(FUZZ_DIR)/lexicon-corpus
 	@$(FUZZ_DIR)/fuzz_lexicon -max_total_time=$(LEXICON_FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
 		$(FUZZ_DIR)/lexicon-corpus tests/fuzz/lexicon-corpus
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_class_list
+	@mkdir -p $(FUZZ_DIR)/corpus-classi
+	@$(FUZZ_DIR)/fuzz_class_list -max_total_time=$(FUZZ_CLASS_SECONDS) -max_len=4096 -print_final_stats=1 \
+		$(FUZZ_DIR)/corpus-classi tests/fuzz/corpus-classi
 
 bench: build
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks

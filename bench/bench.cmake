@@ -42,3 +42,7 @@ add_dependencies(benchmarks bench_editor_speed)
 drill_bench(bench_lexicon ${BENCH_DIR}/lexicon_speed.cpp)
 target_link_libraries(bench_lexicon PRIVATE lexicon)
 add_dependencies(benchmarks bench_lexicon lexicon_data)
+# "I miei progressi" over five years of made-up history.
+drill_bench(bench_progress ${BENCH_DIR}/progress_open.cpp ${BENCH_DIR}/paint_probe.h)
+target_link_libraries(bench_progress PRIVATE drill_windows)
+add_dependencies(benchmarks bench_progress)

@@ -85,3 +85,4 @@ echo
 "$BUILD/bench_editor_proposals" "$BUILD/analisi-grammaticale-frasi" "$(dirname "$0")/../tests/data/frasi_quotidiane.txt" 2>>"$LOG"
 echo
 "$BUILD/bench_lexicon" "$BUILD/lessico/morph-it.lex" 2>>"$LOG"
+"$BUILD/bench_progress" "$RUNS" 2>>"$LOG"

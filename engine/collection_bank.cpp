@@ -140,6 +140,9 @@ void loadSentences(DrillState &state, const SourceReader &read, std::ostream &lo
     for (const std::string &m : loaded.messages)
         log << m << '\n';
     state.lastSentence = loaded.lastSentence;
+    state.origins.clear();
+    for (const Origin &o : loaded.origins)
+        state.origins.push_back({o.file, o.line});
     if (state.sentenceUsed.size() < static_cast<std::size_t>(state.bank.rows()))
         state.sentenceUsed.resize(static_cast<std::size_t>(state.bank.rows()));
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "or_empty.h"
@@ -44,6 +45,14 @@ struct DrillState {
     // that it was switched on in this run (the error report then shows its rows).
     bool fullAnalysis = false;
     bool fullAnalysisUsed = false;
+
+    // Where each sentence comes from, by index: its collection file and line,
+    // or no file for a built-in sentence (the history keeps them).
+    struct Origin {
+        std::string file;
+        int line = 0;
+    };
+    std::vector<Origin> origins;
 
     // How many times each grade was reached, capped at 10 (results window).
     OrEmpty<int> occorreTally, sufficienteTally, buonoTally, distintoTally, ottimoTally;

@@ -132,6 +132,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # fontconfig substitutes for Arial and Bookman Old Style.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-urw-base35")
+# The pupil's history is written through Qt SQL's SQLite driver, a plugin.
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6sql6-sqlite")
 # The sentence editor's program, desktop entry, icon and recommended packages.
 include(${CMAKE_CURRENT_LIST_DIR}/editor_packaging.cmake)
 # The high-legibility face, and the voice that reads the drill aloud:

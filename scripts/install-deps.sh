@@ -37,6 +37,8 @@ packages=(
     speech-dispatcher speech-dispatcher-espeak-ng
     # the high-legibility face
     fonts-open-sans
+    # the pupil's history: SQLite through Qt SQL, and the progress charts
+    libqt6sql6-sqlite qt6-charts-dev
 )
 
 # A command that another package already brings (a Node.js that ships its

@@ -25,5 +25,8 @@ timeout 120 "$build/screenshot_tour" "$out"
 # The teachers' sentence editor, on the same display.
 cmake --build "$build" --target editor_screenshots >/dev/null
 timeout 60 "$build/editor_screenshots" "$out"
+# "I miei progressi" over three months of made-up practice.
+cmake --build "$build" --target progress_screenshots >/dev/null
+timeout 60 "$build/progress_screenshots" "$out"
 echo "Pictures at $size in $out:"
 ls "$out"

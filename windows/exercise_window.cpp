@@ -6,6 +6,8 @@
 #include <iostream>
 
 #include "../engine/further_questions.h"
+#include "../history/drill_answers.h"
+#include "../history/progress_button.h"
 #include "../layouts/layout_builder.h"
 #include "../platform/screen_fit.h"
 #include "error_report_window.h"
@@ -317,6 +319,8 @@ void FormB::answerFirstStep(int button)
     azzerapulsanti();
     state_.givenAnswer = button;
     const int code = state_.codeAt(state_.currentWord.value());
+    record(history::Question::Variable, button, rules::isVariable(code) ? rules::kVariableButton : rules::kInvariableButton,
+           rules::rightAtFirstStep(button, code), rules::rightAtFirstStep(button, code) ? 0 : rules::errorCategory(button, code));
     if (rules::rightAtFirstStep(button, code)) {
         services_.audio.suonavariato(QStringLiteral("esatto"));
         flash(QStringLiteral("Bravo !"));
@@ -358,6 +362,8 @@ void FormB::com_Click(int index)
     AnswerGate::HandlerScope scope(gate_);
     state_.givenAnswer = index;
     const int expected = state_.expectedCode.value();
+    record(history::Question::PartOfSpeech, index, expected, index == expected,
+           index == expected ? 0 : rules::errorCategory(index, expected));
     if (index == expected) {
         services_.audio.suonavariato(QStringLiteral("esatto"));
         flash(QStringLiteral("bravo!"));
@@ -447,6 +453,10 @@ void FormB::further_Click(int question, int choice)
     const int code = state_.expectedCode.value();
     const Features key = state_.bank.features(state_.currentSentence.value(), state_.currentWord.value());
     const QuestionSet allowed = state_.bank.questions(state_.currentSentence.value());
+    static_assert(int(history::Question::Transitivity) - int(history::Question::ArticleKind) + 1 == kFurtherQuestionCount,
+                  "every further question has its name in the history");
+    record(history::Question(int(history::Question::ArticleKind) + question), choice, asked.rightChoice(key),
+           choice == asked.rightChoice(key), choice == asked.rightChoice(key) ? 0 : asked.errorCategory);
     if (choice == asked.rightChoice(key)) {
         services_.audio.suonavariato(QStringLiteral("esatto"));
         flash(QStringLiteral("bravo!"));
@@ -568,6 +578,12 @@ bool FormB::canPress(const QAbstractButton *button) const
 // focus; Return comes here only when no button has the focus.
 void FormB::keyPressEvent(QKeyEvent *event)
 {
+    // G: "I miei progressi", while VIA is offered.
+    if (plainKey(*event) && event->key() == Qt::Key_G && services_.showProgress && canPress(VIA)) {
+        event->accept();
+        services_.showProgress(this);
+        return;
+    }
     QAbstractButton *button = answerButtonForKey(*event);
     if (!button && isModeSwitchKey(*event))
         button = AnalisiCompleta;
@@ -599,8 +615,19 @@ void FormB::aggiornastatistiche()
 void FormB::classifica(int wrongAnswers)
 {
     state_.gradeLevel = rules::gradeFor(wrongAnswers);
+    if (services_.history)
+        services_.history->seriesClosed({.answers = state_.answerCount, .errors = wrongAnswers, .grade = state_.gradeLevel,
+                                         .durationMs = services_.clock.nowMs() - state_.seriesStart.value()});
     classificaform results(state_, services_.clock, classificaform::Opening::SeriesEnded, this);
+    if (services_.showProgress)
+        history::addProgressButton(results, services_.showProgress);
     results.exec();
+}
+
+void FormB::record(history::Question question, int pressed, int expected, bool right, int category)
+{
+    if (services_.history)
+        services_.history->answerGiven(history::answerFrom(state_, question, pressed, expected, right, category));
 }
 
 // --- The clock --------------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "../layouts/design_widgets.h"
@@ -30,6 +31,7 @@
 
 #include "error_report_window.h"
 #include "../speech/speech_engine.h"
+#include "../history/recorder.h"
 
 namespace engine {
 
@@ -42,6 +44,10 @@ struct ExerciseServices {
     collection::SourceReader collections = {};
     // The voice that reads aloud; none disables reading aloud.
     speech::SpeechEngine *speech = nullptr;
+    // Where each answer and each closed series are recorded; none when null.
+    history::Recorder *history = nullptr;
+    // Opens "I miei progressi" over the given window; none when empty.
+    std::function<void(QWidget *)> showProgress = {};
 };
 
 class ReadingAids;
@@ -122,6 +128,8 @@ private:
     static bool isModeSwitchKey(const QKeyEvent &event);
     // Could the pupil click this control now: shown, enabled and not covered?
     bool canPress(const QAbstractButton *button) const;
+    // Hands the answer just given to the history, before it is counted.
+    void record(history::Question question, int pressed, int expected, bool right, int category);
 
     DrillState &state_;
     ExerciseServices services_;

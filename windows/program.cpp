@@ -5,6 +5,9 @@
 #include <iostream>
 
 #include "../platform/collection_folders.h"
+#include "../history/notice_box.h"
+#include "../history/progress_window.h"
+#include "../history/who_dialog.h"
 
 Program::Program()
 {
@@ -15,10 +18,16 @@ Program::Program()
 
     splash_ = new Iniziale(audio_, [this] {
         if (!exercise_) {
+            // In a school lab with class lists: "Chi sei?" first.
+            const history::Pupil pupil = history::askWhoIsPracticing();
+            const QString historyPath = history::historyFileOf(pupil);
+            history_ = std::make_unique<history::SqliteHistory>(historyPath, pupil.name, wallClock_,
+                                                                history::showNotice);
             speech_ = std::make_unique<speech::QtSpeechEngine>(std::cerr);
             exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{
                 .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections,
-                .speech = speech_.get()});
+                .speech = speech_.get(), .history = history_.get(),
+                .showProgress = [historyPath](QWidget *over) { history::showProgress(historyPath, over); }});
             if (onExerciseLoaded)
                 onExerciseLoaded(*exercise_);
         }

@@ -15,6 +15,7 @@
 #include "../platform/sound_module.h"
 #include "splash_window.h"
 #include "../speech/qt_speech_engine.h"
+#include "../history/sqlite_history.h"
 
 class Program {
 public:
@@ -34,6 +35,8 @@ private:
     engine::DrillState state_;
     // The system's voice, looked for when the exercise window is first made.
     std::unique_ptr<speech::QtSpeechEngine> speech_;
+    history::SystemWallClock wallClock_;
+    std::unique_ptr<history::SqliteHistory> history_;
     std::unique_ptr<engine::FormB> exercise_;
     Iniziale *splash_;  // deletes itself when it closes
 };

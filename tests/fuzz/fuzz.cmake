@@ -31,3 +31,14 @@ target_compile_options(fuzz_lexicon PRIVATE
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g)
 target_link_options(fuzz_lexicon PRIVATE -fsanitize=fuzzer,address,undefined)
 set_target_properties(fuzz_lexicon PROPERTIES AUTOMOC OFF)
+# The class list reader: the same sanitizers, with Qt Core.
+find_package(Qt6 REQUIRED COMPONENTS Core)
+add_executable(fuzz_class_list
+    ${CMAKE_CURRENT_LIST_DIR}/fuzz_class_list.cpp
+    ${CMAKE_SOURCE_DIR}/history/class_list.cpp)
+target_include_directories(fuzz_class_list PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(fuzz_class_list PRIVATE Qt6::Core)
+target_compile_options(fuzz_class_list PRIVATE
+    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g)
+target_link_options(fuzz_class_list PRIVATE -fsanitize=fuzzer,address,undefined)
+set_target_properties(fuzz_class_list PROPERTIES AUTOMOC OFF)

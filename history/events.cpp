@@ -1,0 +1,24 @@
+#include "events.h"
+
+namespace history {
+
+const char *questionName(Question q)
+{
+    switch (q) {
+    case Question::Variable: return "variabile";
+    case Question::PartOfSpeech: return "parte";
+    case Question::ArticleKind: return "tipo";
+    case Question::Gender: return "genere";
+    case Question::Number: return "numero";
+    case Question::Conjugation: return "coniugazione";
+    case Question::Mood: return "modo";
+    case Question::Tense: return "tempo";
+    case Question::Person: return "persona";
+    case Question::VerbNumber: return "numero del verbo";
+    case Question::Form: return "forma";
+    case Question::Transitivity: return "transitività";
+    }
+    return "?";
+}
+
+}  // namespace history
