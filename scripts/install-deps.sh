@@ -30,6 +30,15 @@ packages=(
     # checks: fuzzing the collection reader with libFuzzer (make fuzz)
     clang-14 libclang-rt-14-dev
 )
+# make windows and make windows-test only (scripts/install-deps.sh --windows):
+# the cross compilers, Qt's sources with dpkg-source, Ninja for Qt's build,
+# the installer builder, and Wine to run the result.
+if [ "${1:-}" = "--windows" ]; then
+    packages+=(
+        mingw-w64 gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix
+        dpkg-dev ninja-build nsis wine wine64
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
