@@ -3,10 +3,11 @@
 ; Per-machine: into Program Files, Start-menu entries for every account,
 ; an uninstaller listed in the system's programs. In Italian.
 
-Unicode true
+; A 64-bit installer, like the program: it also runs where Windows (or
+; Wine) has no 32-bit subsystem.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define APP "Analisi grammaticale"
 !define EDITOR "Frasi per l'analisi grammaticale"
@@ -29,18 +30,6 @@ ShowUninstDetails show
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Italian"
-
-Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "Questo programma richiede Windows a 64 bit."
-        Abort
-    ${EndIf}
-    SetRegView 64
-FunctionEnd
-
-Function un.onInit
-    SetRegView 64
-FunctionEnd
 
 Section "Programma"
     SetShellVarContext all
