@@ -63,6 +63,36 @@ if(NOT COMMAND qt_internal_add_shaders)  # no shader tools: no video shaders\
 endif()' "$mm_cmake"
 fi
 
+# Qt Multimedia's camera image capture saves through Qt Concurrent, one more
+# module: a plain thread-pool task does the same (packaging/windows/qt-patches).
+for patch in "$root"/packaging/windows/qt-patches/qtmultimedia-*.patch; do
+    done_mark="$src/qtmultimedia/.applied-$(basename "$patch")"
+    if [ ! -e "$done_mark" ]; then
+        patch -d "$src/qtmultimedia" -p1 --batch --forward < "$patch"
+        touch "$done_mark"
+    fi
+done
+
+# Qt Multimedia's Windows sources name some Windows headers and libraries
+# with capitals (<Mferror.h>, Mfplat); mingw-w64 has them in lower case, and
+# Debian's file system minds the case. Links with the capitalized names,
+# and the libraries found by their lower-case names.
+mingw_root=/usr/x86_64-w64-mingw32
+shims="$work/case-shims"
+rm -rf "$shims"; mkdir -p "$shims"
+grep -rhoE '#include <[A-Za-z0-9_]+\.h>' "$src/qtmultimedia/src" | sed 's/#include <//; s/>//' | sort -u |
+while read -r header; do
+    lower=$(echo "$header" | tr '[:upper:]' '[:lower:]')
+    if [ ! -e "$mingw_root/include/$header" ] && [ -e "$mingw_root/include/$lower" ]; then
+        ln -s "$mingw_root/include/$lower" "$shims/$header"
+    fi
+done
+wmf_libs=()
+for lib in Mf Mfuuid Mfplat Mfcore Propsys; do
+    upper=$(echo "$lib" | tr '[:lower:]' '[:upper:]')
+    wmf_libs+=(-DWMF_${upper}_LIBRARY="$mingw_root/lib/lib$(echo "$lib" | tr '[:upper:]' '[:lower:]').a")
+done
+
 export AG_WINDOWS_QT_PREFIX="$QT_WINDOWS_PREFIX"
 toolchain="$root/packaging/windows/mingw-toolchain.cmake"
 common=(
@@ -103,7 +133,12 @@ step qtbase-build cmake --build "$work/qtbase" --parallel "$jobs"
 step qtbase-install cmake --install "$work/qtbase"
 
 step qtmultimedia-configure cmake -S "$src/qtmultimedia" -B "$work/qtmultimedia" "${common[@]}" \
-    -DCMAKE_PREFIX_PATH="$QT_WINDOWS_PREFIX"
+    -DCMAKE_PREFIX_PATH="$QT_WINDOWS_PREFIX" \
+    -DCMAKE_CXX_FLAGS="-I$shims" \
+    "${wmf_libs[@]}"
+# Without the Windows audio backend the drill would be silent: stop here.
+grep -q 'Windows Media Foundation .* yes' "$logs/qtmultimedia-configure.log" \
+    || { echo "Qt Multimedia configured without Windows Media Foundation: see $logs/qtmultimedia-configure.log" >&2; exit 1; }
 step qtmultimedia-build cmake --build "$work/qtmultimedia" --parallel "$jobs"
 step qtmultimedia-install cmake --install "$work/qtmultimedia"
 
