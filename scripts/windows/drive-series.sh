@@ -15,7 +15,14 @@ shots=$1; shift
 mkdir -p "$shots"
 log="$shots/program.log"
 
-fail() { echo "windows-test: FAILED at: $*" >&2; exit 1; }
+program=""
+fail() {
+    echo "windows-test: FAILED at: $*" >&2
+    if [ -n "$program" ] && ! kill -0 "$program" 2>/dev/null; then
+        echo "  the program is no longer running; its output is in $log" >&2
+    fi
+    exit 1
+}
 
 # The screen but its bottom strip, where the exercise window's clock ticks.
 screen_hash() {
