@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc)
 # CMake's own makefiles would otherwise name every folder they enter.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build program run test test-sanitize fuzz bench screenshots package clean
+.PHONY: all deps configure build program run test test-sanitize fuzz bench screenshots package clean windows windows-test
 
 all: build
 
@@ -72,3 +72,17 @@ package: build
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+
+# The Windows build: Qt cross-built from Debian's sources once (long, kept
+# in /var/cache/analisi-grammaticale/qt-mingw), then the program, the zip
+# and the installer in $(WINDOWS_DIR). Not part of `make test`.
+WINDOWS_DIR ?= build-windows
+windows:
+	@bash scripts/install-deps.sh --windows
+	@bash scripts/windows/build-qt.sh
+	@bash scripts/windows/build-program.sh $(WINDOWS_DIR)
+
+# The Windows program driven under Wine through a whole series, to FINE;
+# skipped when the cross-built Qt is not in the cache.
+windows-test:
+	@bash scripts/windows/wine-test.sh $(WINDOWS_DIR)

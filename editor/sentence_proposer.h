@@ -48,4 +48,8 @@ private:
 // some are missing.
 std::unique_ptr<Analyser> installedAnalyser(QString *whyNot);
 
+// Italian: the editor's note when the analyser's `missing` packages are not
+// there; on Windows, where they cannot be, what the proposals come from.
+QString missingAnalyserNote(const QStringList &missing, bool onWindows);
+
 }  // namespace editor

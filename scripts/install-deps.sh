@@ -40,6 +40,15 @@ packages=(
     # the pupil's history: SQLite through Qt SQL, and the progress charts
     libqt6sql6-sqlite qt6-charts-dev
 )
+# make windows and make windows-test only (scripts/install-deps.sh --windows):
+# the cross compilers, Qt's sources with dpkg-source, Ninja for Qt's build,
+# the installer builder, and Wine to run the result.
+if [ "${1:-}" = "--windows" ]; then
+    packages+=(
+        mingw-w64 gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix
+        dpkg-dev ninja-build nsis wine wine64
+    )
+fi
 
 # A command that another package already brings (a Node.js that ships its
 # own npm conflicts with Debian's npm package) counts as installed.

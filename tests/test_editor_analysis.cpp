@@ -389,6 +389,30 @@ private slots:
         QVERIFY2(tokens.has_value(), qPrintable(analyser.status()));
         QCOMPARE(brief(proposeUnits(*tokens)), units);
     }
+
+    // Without the analyser the note must fit the system: packages to install
+    // on Debian, none on Windows, where it says the proposals are guesses.
+    void missingAnalyserNoteFitsTheSystem_data()
+    {
+        QTest::addColumn<bool>("onWindows");
+        QTest::addColumn<QStringList>("mustSay");
+        QTest::addColumn<QStringList>("mustNotSay");
+        QTest::newRow("debian") << false << QStringList{"installare", "apertium, cg3"}
+                                << QStringList{"Windows"};
+        QTest::newRow("windows") << true << QStringList{"Windows", "elenchi di parole", "Controllarle"}
+                                 << QStringList{"installare", "apertium", "cg3"};
+    }
+    void missingAnalyserNoteFitsTheSystem()
+    {
+        QFETCH(bool, onWindows);
+        QFETCH(QStringList, mustSay);
+        QFETCH(QStringList, mustNotSay);
+        const QString note = missingAnalyserNote({"apertium", "cg3"}, onWindows);
+        for (const QString &s : mustSay)
+            QVERIFY2(note.contains(s), qPrintable(note));
+        for (const QString &s : mustNotSay)
+            QVERIFY2(!note.contains(s), qPrintable(note));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEditorAnalysis)
