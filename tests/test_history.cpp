@@ -21,7 +21,7 @@ struct RecordedDrill : Drill {
     explicit RecordedDrill(history::Recorder &recorder)
     {
         form = std::make_unique<engine::FormB>(
-            state, engine::ExerciseServices{clock, random, audio, 0, {}, &recorder});
+            state, engine::ExerciseServices{clock, random, audio, 0, {}, nullptr, &recorder});
         form->show();
     }
 };

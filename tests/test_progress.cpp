@@ -191,7 +191,7 @@ void ProgressTest::openedByGWhileViaIsOffered()
     int opened = 0;
     Drill d;
     d.form = std::make_unique<engine::FormB>(
-        d.state, engine::ExerciseServices{d.clock, d.random, d.audio, 0, {}, nullptr, [&](QWidget *) { ++opened; }});
+        d.state, engine::ExerciseServices{d.clock, d.random, d.audio, 0, {}, nullptr, nullptr, [&](QWidget *) { ++opened; }});
     d.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(d.form.get()));
     QTest::keyClick(d.form.get(), Qt::Key_G);
@@ -207,7 +207,7 @@ void ProgressTest::openedFromTheResultsWindow()
     int opened = 0;
     Drill d;
     d.form = std::make_unique<engine::FormB>(
-        d.state, engine::ExerciseServices{d.clock, d.random, d.audio, 0, {}, nullptr, [&](QWidget *over) {
+        d.state, engine::ExerciseServices{d.clock, d.random, d.audio, 0, {}, nullptr, nullptr, [&](QWidget *over) {
                                               QVERIFY(qobject_cast<classificaform *>(over));
                                               ++opened;
                                           }});
