@@ -133,7 +133,7 @@ const layout::WindowSpec &layout::exerciseLayout()
             // Reading aloud and high legibility, in the free room of the right
             // column: the small button between the path boxes and the message,
             // the two switches above "analisi completa", sharing its turn.
-            {.name = "Leggi",           .kind = Kind::Button,   .caption = "Leggi (L)",        .left = 10230, .top = 4170, .width = 2085, .height = 540, .back = 0xE0E0FF, .font = {"Arial", 12, 700}, .tab = 53},
+            {.name = "Leggi",           .kind = Kind::Button,   .caption = "Leggi (L)",        .left = 10230, .top = 4965, .width = 2085, .height = 540, .back = 0xE0E0FF, .font = {"Arial", 12, 700}, .tab = 53},
             {.name = "VoceRisposte",    .kind = Kind::CheckBox, .caption = "risposte a voce",  .left =  9900, .top = 5685, .width = 2415, .height = 480, .fore = 0x000000, .font = {"Arial", 12, 700}, .transparent = true, .tab = 56},
             {.name = "AltaLeggibilita", .kind = Kind::CheckBox, .caption = "alta leggibilità", .left =  9900, .top = 6165, .width = 2415, .height = 480, .fore = 0x000000, .font = {"Arial", 12, 700}, .transparent = true, .tab = 57},
         },

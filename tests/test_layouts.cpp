@@ -180,7 +180,7 @@ std::vector<Expect> exerciseControls()
     }
     v.push_back({W, "AnalisiCompleta", W, K::Check, "analisi completa", 9900, 6645, 2415, 480, false, 0x000000, kNone, "Arial", 12, 700, false, 'l', false, true});
     // Reading aloud and high legibility: the small button, the two switches.
-    v.push_back(button(W, "Leggi", W, "Leggi (L)", 10230, 4170, 2085, 540, 0xE0E0FF, "Arial", 12));
+    v.push_back(button(W, "Leggi", W, "Leggi (L)", 10230, 4965, 2085, 540, 0xE0E0FF, "Arial", 12));
     v.push_back({W, "VoceRisposte", W, K::Check, "risposte a voce", 9900, 5685, 2415, 480, false, 0x000000, kNone, "Arial", 12, 700, false, 'l', false, true});
     v.push_back({W, "AltaLeggibilita", W, K::Check, "alta leggibilità", 9900, 6165, 2415, 480, false, 0x000000, kNone, "Arial", 12, 700, false, 'l', false, true});
     return v;
