@@ -4,6 +4,8 @@
 // history; tests give a fake or a history on a temporary file. Recording
 // never throws and never stops the drill.
 
+#include <string>
+
 #include "events.h"
 
 namespace history {
@@ -13,6 +15,12 @@ public:
     virtual ~Recorder() = default;
     virtual void answerGiven(const AnswerEvent &answer) = 0;
     virtual void seriesClosed(const SeriesEvent &series) = 0;
+
+    // The pupil's own switches of the reading aids ("risposte a voce", "alta
+    // leggibilità"), kept with the history so that they follow the pupil;
+    // off when never set.
+    virtual bool rememberedSwitch(const std::string &name) { return (void)name, false; }
+    virtual void rememberSwitch(const std::string &name, bool on) { (void)name, (void)on; }
 };
 
 }  // namespace history

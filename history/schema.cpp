@@ -49,6 +49,10 @@ const std::vector<std::vector<const char *>> kMigrations = {
         "CREATE INDEX series_by_end ON series (ended_at)",
         "CREATE INDEX answers_by_time ON answers (given_at)",
     },
+    // 3: the pupil's switches of the reading aids, by name (1 on, 0 off).
+    {
+        "CREATE TABLE switches (name TEXT PRIMARY KEY, value INTEGER NOT NULL)",
+    },
 };
 static_assert(kCurrentVersion > 0);
 

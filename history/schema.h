@@ -12,7 +12,7 @@
 namespace history::schema {
 
 // The version this program writes; migrations 1..kCurrentVersion exist.
-inline constexpr int kCurrentVersion = 2;
+inline constexpr int kCurrentVersion = 3;
 
 // The version of `db`: 0 for an empty database, -1 when it cannot be read.
 int version(QSqlDatabase &db, QString *error = nullptr);

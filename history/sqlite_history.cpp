@@ -186,6 +186,31 @@ void SqliteHistory::seriesClosed(const SeriesEvent &series)
     flush();
 }
 
+bool SqliteHistory::rememberedSwitch(const std::string &name)
+{
+    // A pupil who never answered has no file, and no switch on: nothing is
+    // created just to read.
+    if (!open_ && (!QFileInfo::exists(path_) || !openFile()))
+        return false;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("SELECT value FROM switches WHERE name = ?"));
+    q.addBindValue(text(name));
+    return q.exec() && q.next() && q.value(0).toInt() == 1;
+}
+
+void SqliteHistory::rememberSwitch(const std::string &name, bool on)
+{
+    if (!open_ && !openFile())
+        return;  // the pupil has been told; the switch still works for this run
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("INSERT INTO switches (name, value) VALUES (?, ?)"
+                             " ON CONFLICT (name) DO UPDATE SET value = excluded.value"));
+    q.addBindValue(text(name));
+    q.addBindValue(on ? 1 : 0);
+    if (!q.exec())
+        tell(cannotWrite(path_, q.lastError().text()));
+}
+
 void SqliteHistory::flush()
 {
     if (!open_ && !openFile())

@@ -30,6 +30,8 @@ public:
 
     void answerGiven(const AnswerEvent &answer) override;
     void seriesClosed(const SeriesEvent &series) override;
+    bool rememberedSwitch(const std::string &name) override;
+    void rememberSwitch(const std::string &name, bool on) override;
 
     bool isOpen() const { return open_; }
     // Answers and closes not yet in the file.

@@ -3,6 +3,7 @@
 // migrations, and the files that cannot be used.
 
 #include <QFile>
+#include <QCheckBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,6 +12,7 @@
 #include "history/schema.h"
 #include "history/sqlite_history.h"
 #include "history_fakes.h"
+#include "windows/reading_aids.h"
 
 using history::Question;
 
@@ -68,6 +70,7 @@ private slots:
     void answersWaitWhileTheFileCannotBeWritten_data();
     void answersWaitWhileTheFileCannotBeWritten();
     void eachPupilHasAFileOfTheirOwn();
+    void readingAidSwitchesFollowThePupil();
 };
 
 void HistoryTest::windowHandsOverEachAnswer_data()
@@ -353,6 +356,36 @@ void HistoryTest::eachPupilHasAFileOfTheirOwn()
     QVERIFY(anna.endsWith("/analisi-grammaticale/storico/storico-Anna_Maria.sqlite"));
     // A name never leaves the folder.
     QCOMPARE(QFileInfo(history::historyFile(QStringLiteral("../../etc/x"))).dir().path(), QFileInfo(home).dir().path());
+}
+
+// "alta leggibilità" set by the pupil is on at the next start, in her own
+// file only; reading the switches creates no file.
+void HistoryTest::readingAidSwitchesFollowThePupil()
+{
+    QTemporaryDir dir;
+    const QString anna = dir.filePath("storico/storico-Anna.sqlite");
+    const QString luca = dir.filePath("storico/storico-Luca.sqlite");
+    FakeWallClock clock;
+    bool clickable = true;
+    const auto legibleAtStart = [&](const QString &path, bool toggle) {
+        history::SqliteHistory h(path, QString(), clock, {});
+        RecordedDrill d(h);
+        QCheckBox *legible = d.form->readingAids()->AltaLeggibilita;
+        const bool was = legible->isChecked();
+        if (toggle) {
+            clickable = clickable && legible->isEnabled();
+            legible->click();
+        }
+        return was;
+    };
+    QVERIFY(!legibleAtStart(anna, false));
+    QVERIFY(!QFileInfo::exists(anna));
+    QVERIFY(!legibleAtStart(anna, true));
+    QVERIFY(legibleAtStart(anna, false));
+    QVERIFY(!legibleAtStart(luca, false));
+    QVERIFY(legibleAtStart(anna, true));  // switched off again
+    QVERIFY(!legibleAtStart(anna, false));
+    QVERIFY(clickable);
 }
 
 QTEST_MAIN(HistoryTest)

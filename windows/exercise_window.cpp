@@ -157,7 +157,7 @@ FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
     connect(Timer1, &QTimer::timeout, this, &FormB::Timer1_Timer);
     Timer1->start();
 
-    aids_ = new ReadingAids(*this, services_.speech);
+    aids_ = new ReadingAids(*this, services_.speech, services_.history);
     Form_Load();
 }
 

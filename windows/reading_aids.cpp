@@ -26,7 +26,7 @@ double readable(double points) { return std::max(points, platform::ridimschermo:
 
 }  // namespace
 
-ReadingAids::ReadingAids(FormB &form, speech::SpeechEngine *engine)
+ReadingAids::ReadingAids(FormB &form, speech::SpeechEngine *engine, history::Recorder *memory)
     : QObject(&form), form_(form), engine_(engine)
 {
     Leggi = layout::control<layout::Button>(&form, QStringLiteral("Leggi"));
@@ -58,6 +58,15 @@ ReadingAids::ReadingAids(FormB &form, speech::SpeechEngine *engine)
         if (!on && voice())
             engine_->stop();
     });
+    if (memory) {
+        // ... unless the pupil's history remembers them on.
+        static const std::string voiceName = "risposte a voce", legibleName = "alta leggibilità";
+        VoceRisposte->setChecked(memory->rememberedSwitch(voiceName));
+        AltaLeggibilita->setChecked(memory->rememberedSwitch(legibleName));
+        connect(VoceRisposte, &QCheckBox::toggled, this, [memory](bool on) { memory->rememberSwitch(voiceName, on); });
+        connect(AltaLeggibilita, &QCheckBox::toggled, this,
+                [memory](bool on) { memory->rememberSwitch(legibleName, on); });
+    }
 }
 
 ReadingAids::~ReadingAids()

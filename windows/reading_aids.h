@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "../layouts/design_widgets.h"
+#include "../history/recorder.h"
 #include "../speech/speech_engine.h"
 #include "../speech/utterances.h"
 
@@ -26,7 +27,8 @@ class ReadingAids : public QObject {
     Q_OBJECT
 public:
     // Without a voice the read-aloud controls are disabled and say why.
-    ReadingAids(FormB &form, speech::SpeechEngine *engine);
+    // `memory`: where the pupil's switches are kept between runs; none: off at every start.
+    ReadingAids(FormB &form, speech::SpeechEngine *engine, history::Recorder *memory = nullptr);
     ~ReadingAids() override;
 
     layout::Button *Leggi;                 // reads aloud; a second press stops
