@@ -349,6 +349,18 @@ bool hasAlternative(const Word &w, std::string_view tag, Reading *out = nullptr)
     return false;
 }
 
+// The word takes the other reading it has with `tag`, and `code`; false,
+// and nothing changed, when it has none.
+bool takeAlternative(Word &w, std::string_view tag, int code)
+{
+    Reading r;
+    if (!hasAlternative(w, tag, &r))
+        return false;
+    w.reading = r;
+    w.code = code;
+    return true;
+}
+
 void classify(std::vector<Word> &words)
 {
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -506,13 +518,8 @@ const std::vector<Repair> &repairs()
           "Il/1 sindaco/2 presenterà/5 ricorso./2",
           "un participio subito dopo un verbo finito che non è ausiliare, se può essere un nome, è il nome"},
          [](Around &a) {
-             Reading noun;
-             if (!(isParticiple(a.w) && a.prevOpen && isFinite(*a.prev) && !isAux(*a.prev)
-                   && hasAlternative(a.w, "n", &noun)))
-                 return false;
-             a.w.reading = noun;
-             a.w.code = kNoun;
-             return true;
+             return isParticiple(a.w) && a.prevOpen && isFinite(*a.prev) && !isAux(*a.prev)
+                    && takeAlternative(a.w, "n", kNoun);
          }},
         {{"subito-avverbio", "Vieni subito.", "", "Vieni/5 subito./6",
           "un participio senza ausiliare che è anche un avverbio («subito») è l'avverbio"},
@@ -581,24 +588,14 @@ const std::vector<Repair> &repairs()
           "una parola che l'analizzatore non conosce, letta dal lessico come nome, subito dopo un nome è il suo "
           "aggettivo quando può esserlo (il lessico non guarda il contesto, l'analizzatore sì)"},
          [](Around &a) {
-             Reading adj;
-             if (!(a.w.fromLexicon && a.w.code == kNoun && a.prevOpen && a.prev->code == kNoun
-                   && hasAlternative(a.w, "adj", &adj)))
-                 return false;
-             a.w.reading = adj;
-             a.w.code = kAdj;
-             return true;
+             return a.w.fromLexicon && a.w.code == kNoun && a.prevOpen && a.prev->code == kNoun
+                    && takeAlternative(a.w, "adj", kAdj);
          }},
         {{"nome-dopo-preposizione", "Arriverò in ritardo.", "", "Arriverò/5 in/7 ritardo./2",
           "dopo una preposizione una parola letta come verbo finito, che può essere un nome, è il nome"},
          [](Around &a) {
-             Reading noun;
-             if (!(a.prevOpen && (a.prev->code == kPrep || a.prev->articulated) && isFinite(a.w)
-                   && hasAlternative(a.w, "n", &noun)))
-                 return false;
-             a.w.reading = noun;
-             a.w.code = kNoun;
-             return true;
+             return a.prevOpen && (a.prev->code == kPrep || a.prev->articulated) && isFinite(a.w)
+                    && takeAlternative(a.w, "n", kNoun);
          }},
         {{"avverbio-interrogativo", "Quando parte il treno?", "", "Quando/6 parte/5 il/1 treno?/2",
           "«perché», «dove», «quando», «come» in testa a una domanda sono avverbi interrogativi"},
