@@ -349,6 +349,13 @@ bool hasAlternative(const Word &w, std::string_view tag, Reading *out = nullptr)
     return false;
 }
 
+// The editor's own word list reads the word as an adverb ("subito", "proprio").
+bool wordListReadsAdverb(const Word &w)
+{
+    const LexiconEntry *e = lookUp(w.lower);
+    return e && e->code == kAdv;
+}
+
 // The word takes the other reading it has with `tag`, and `code`; false,
 // and nothing changed, when it has none.
 bool takeAlternative(Word &w, std::string_view tag, int code)
@@ -524,10 +531,7 @@ const std::vector<Repair> &repairs()
         {{"subito-avverbio", "Vieni subito.", "", "Vieni/5 subito./6",
           "un participio senza ausiliare che è anche un avverbio («subito») è l'avverbio"},
          [](Around &a) {
-             if (!(isParticiple(a.w) && !(a.prev && isAux(*a.prev))))
-                 return false;
-             const LexiconEntry *e = lookUp(a.w.lower);
-             if (!(e && e->code == kAdv))
+             if (!(isParticiple(a.w) && !(a.prev && isAux(*a.prev)) && wordListReadsAdverb(a.w)))
                  return false;
              a.w.code = kAdv;
              return true;
@@ -541,8 +545,7 @@ const std::vector<Repair> &repairs()
              if (!(a.w.code == kNoun
                    && !(a.prevOpen && (a.prev->code == kArt || a.prev->code == kPrep || a.prev->code == kAdj))))
                  return false;
-             const LexiconEntry *e = lookUp(a.w.lower);
-             if (!(hasAlternative(a.w, "adv") || (e && e->code == kAdv)))
+             if (!(hasAlternative(a.w, "adv") || wordListReadsAdverb(a.w)))
                  return false;
              a.w.code = kAdv;
              return true;
@@ -551,10 +554,7 @@ const std::vector<Repair> &repairs()
           "un aggettivo che è anche avverbio, davanti a un articolo, è l'avverbio"},
          [](Around &a) {
              if (!(a.w.code == kAdj && !a.w.determiner && a.next && a.next->code == kArt && a.w.suffix.empty()
-                   && !(a.prevOpen && (a.prev->code == kArt || a.prev->code == kPrep))))
-                 return false;
-             const LexiconEntry *e = lookUp(a.w.lower);
-             if (!(e && e->code == kAdv))
+                   && !(a.prevOpen && (a.prev->code == kArt || a.prev->code == kPrep)) && wordListReadsAdverb(a.w)))
                  return false;
              a.w.code = kAdv;
              return true;
