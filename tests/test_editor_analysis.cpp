@@ -10,20 +10,12 @@
 #include "editor/propose_command.h"
 #include "editor/sentence_proposer.h"
 #include "editor/unit_rules.h"
+#include "proposal_brief.h"
 #include "editor/word_lexicon.h"
 
 using namespace editor;
 
 namespace {
-
-// "Il/1 mio/3 amico/2" from proposed units: texts and codes only.
-QString brief(const std::vector<ProposedUnit> &units)
-{
-    QStringList out;
-    for (const auto &u : units)
-        out << QStringLiteral("%1/%2").arg(QString::fromStdString(u.unit.text)).arg(u.unit.code);
-    return out.join(QLatin1Char(' '));
-}
 
 std::vector<PipelineStage> shell(const QString &script)
 {

@@ -7,20 +7,13 @@
 
 #include "editor/analyser.h"
 #include "editor/unit_rules.h"
+#include "proposal_brief.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/lexicon_builder.h"
 
 using namespace editor;
 
 namespace {
-
-QString brief(const std::vector<ProposedUnit> &units)
-{
-    QStringList out;
-    for (const auto &u : units)
-        out << QStringLiteral("%1/%2").arg(QString::fromStdString(u.unit.text)).arg(u.unit.code);
-    return out.join(QLatin1Char(' '));
-}
 
 }  // namespace
 
