@@ -48,6 +48,31 @@ Conjugation conjugationOf(std::string_view infinitive)
     }
 }
 
+namespace {
+
+bool kindsFit(int code, const Features &f)
+{
+    if (f.nounKind != NounKind::Unset && !takesNounKind(code))
+        return false;
+    if ((f.adjectiveKind != AdjectiveKind::Unset || f.degree != Degree::Unset) && !takesAdjectiveKind(code))
+        return false;
+    if (f.degree != Degree::Unset && f.adjectiveKind != AdjectiveKind::Qualificativo)
+        return false;
+    if ((f.pronounKind != PronounKind::Unset || f.pronounPerson != Person::Unset) && !takesPronounKind(code))
+        return false;
+    if (f.pronounPerson != Person::Unset && f.pronounKind != PronounKind::Personale)
+        return false;
+    if (f.adverbKind != AdverbKind::Unset && !takesAdverbKind(code))
+        return false;
+    if (f.prepositionKind != PrepositionKind::Unset && !takesPrepositionKind(code))
+        return false;
+    if (f.conjunctionKind != ConjunctionKind::Unset && !takesConjunctionKind(code))
+        return false;
+    return f.exclamationKind == ExclamationKind::Unset || takesExclamationKind(code);
+}
+
+}  // namespace
+
 bool featuresFit(int code, const Features &f)
 {
     if (f.kind != ArticleKind::Unset && !takesArticleKind(code))
@@ -55,6 +80,8 @@ bool featuresFit(int code, const Features &f)
     if (f.gender != Gender::Unset && !takesGenderAndNumber(code))
         return false;
     if (f.number != Number::Unset && !takesGenderAndNumber(code))
+        return false;
+    if (!kindsFit(code, f))
         return false;
     if (!f.hasVerbValues())
         return true;
