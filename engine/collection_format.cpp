@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "kind_words.h"
 #include "text_decoding.h"
 #include "further_questions.h"
 #include "utf8_text.h"
@@ -254,6 +255,21 @@ struct Fault {
     std::string text;
 };
 
+// A word that names the kind, degree or person of other parts of speech
+// than `code`'s: which ones, so that the teacher sees the mix-up.
+std::optional<Fault> kindOfAnother(const Piece &w, int code)
+{
+    const std::string lowered = lowerAscii(w.text);
+    if (const std::string parts = partsNamedBy(lowered); !parts.empty())
+        return Fault{w.offset, quoted(w.text) + " indica un tipo di " + parts + ", non di " + std::string(partName(code))};
+    if (const std::optional<KindWord> d = kindWord(3, lowered); d && d->axis == KindAxis::Degree)
+        return Fault{w.offset, quoted(w.text) + ": il grado (positivo, comparativo, superlativo) si indica solo per "
+                                                "l'aggettivo qualificativo"};
+    if (const std::optional<KindWord> p = kindWord(4, lowered); p && p->axis == KindAxis::Person && code != 5)
+        return Fault{w.offset, quoted(w.text) + ": la persona si indica solo per il verbo e per il pronome personale"};
+    return std::nullopt;
+}
+
 // The words after "verbo": in any order, each axis once; then the tense must
 // be one of the mood's, and person and number need a finite mood.
 std::optional<Fault> readVerbAnalysis(const std::vector<Piece> &ws, Unit &unit)
@@ -272,6 +288,8 @@ std::optional<Fault> readVerbAnalysis(const std::vector<Piece> &ws, Unit &unit)
                                                         "aggettivo e pronome"};
             else if (partOfSpeech(w.text))
                 return Fault{w.offset, "una sola parte del discorso per parte: " + quoted(w.text) + " è di troppo"};
+            else if (const std::optional<Fault> k = kindOfAnother(w, unit.code))
+                return k;
             else
                 return Fault{w.offset, quoted(w.text) + std::string(kVerbWordsHelp)};
         }
@@ -318,12 +336,31 @@ std::optional<Fault> readAnalysis(const std::vector<Piece> &ws, Unit &unit)
     if (takesVerbValues(unit.code))
         return readVerbAnalysis(ws, unit);
     std::array<std::string_view, 3> seen{};  // the word that set each axis
+    std::array<std::optional<KindWord>, 3> seenKind{};  // the kind, degree and person words
+    std::array<const Piece *, 3> kindPiece{};
     for (std::size_t i = 1; i < ws.size(); ++i) {
         const Piece &w = ws[i];
+        // The part's own kind words first: "art" after "prep" is articolata.
+        if (const std::optional<KindWord> k = kindWord(unit.code, lowerAscii(w.text))) {
+            std::optional<KindWord> &before = seenKind[std::size_t(k->axis)];
+            if (before)
+                return Fault{w.offset, before->value == k->value
+                                           ? quoted(w.text) + " ripete " + std::string(kindAxisName(k->axis))
+                                           : quoted(w.text) + " contraddice " + quoted(kindPiece[std::size_t(k->axis)]->text)};
+            before = k;
+            kindPiece[std::size_t(k->axis)] = &w;
+            setKind(unit.features, *k);
+            continue;
+        }
         const std::optional<FeatureWord> f = featureWord(w.text);
         if (!f) {
             if (partOfSpeech(w.text))
                 return Fault{w.offset, "una sola parte del discorso per parte: " + quoted(w.text) + " è di troppo"};
+            if (const std::optional<Fault> k = kindOfAnother(w, unit.code))
+                return k;
+            if (unit.code >= 6)
+                return Fault{w.offset, quoted(w.text) + " non è un tipo di " + std::string(partName(unit.code)) + " ("
+                                           + kindWordsHelp(unit.code) + ")"};
             if (const std::optional<VerbWord> v = verbWord(w.text); v && v->axis != VerbAxis::Lemma)
                 return Fault{w.offset, quoted(w.text) + ": modo, tempo, persona, forma e transitività si indicano "
                                                         "solo per il verbo"};
@@ -350,6 +387,12 @@ std::optional<Fault> readAnalysis(const std::vector<Piece> &ws, Unit &unit)
         case Axis::Number: unit.features.number = Number(f->value); break;
         }
     }
+    const Features &k = unit.features;
+    if (const Piece *d = kindPiece[std::size_t(KindAxis::Degree)]; d && k.adjectiveKind != AdjectiveKind::Qualificativo)
+        return Fault{d->offset, quoted(d->text) + ": il grado (positivo, comparativo, superlativo) si indica solo per "
+                                                  "l'aggettivo qualificativo («qual»)"};
+    if (const Piece *p = kindPiece[std::size_t(KindAxis::Person)]; p && k.pronounKind != PronounKind::Personale)
+        return Fault{p->offset, quoted(p->text) + ": la persona si indica solo per il pronome personale («pers»)"};
     return std::nullopt;
 }
 
@@ -599,6 +642,8 @@ std::string featureWords(int, const Features &f)
             add(verbSpelling(VerbAxis::Transitivity, int(f.transitivity)));
         return out;
     }
+    if (const std::string k = kindWords(f); !k.empty())
+        add(k);
     switch (f.kind) {
     case ArticleKind::Determinativo: add("det"); break;
     case ArticleKind::Indeterminativo: add("indet"); break;

@@ -9,7 +9,10 @@
 // its number 1..9), then optionally the article's kind and the gender and
 // number; for a verb its infinitive, mood, tense, person, number, form and
 // transitivity ("ha preparato = verbo preparare ind passato-prossimo 3 s att
-// tr"), in any order. A line "@domande modo tempo" restricts the further
+// tr"), in any order; for the other parts their kind, a qualifying
+// adjective's degree and a personal pronoun's person ("agg qual sup f p",
+// "pron pers 1 s", "avv modo", "prep art": engine/kind_words.h). A line
+// "@domande modo tempo" restricts the further
 // questions asked about the file's sentences.
 //
 // This is the one reader and writer of the format: the drill loads

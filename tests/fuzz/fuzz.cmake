@@ -17,6 +17,7 @@ endfunction()
 # The collection reader, without Qt.
 add_fuzz_target(fuzz_collection_format
     ${CMAKE_SOURCE_DIR}/engine/collection_format.cpp
+    ${CMAKE_SOURCE_DIR}/engine/kind_words.cpp
     ${CMAKE_SOURCE_DIR}/engine/features.cpp
     ${CMAKE_SOURCE_DIR}/engine/further_questions.cpp
     ${CMAKE_SOURCE_DIR}/engine/utf8_text.cpp
