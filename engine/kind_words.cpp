@@ -165,6 +165,8 @@ std::pair<int, int> setKindOf(const Features &f)
 
 }  // namespace
 
+int kindValue(const Features &f) { return setKindOf(f).second; }
+
 std::string kindWords(const Features &f)
 {
     std::string out;

@@ -36,6 +36,9 @@ std::string_view kindAxisName(KindAxis axis);
 std::string kindWordsHelp(int code);
 
 void setKind(Features &f, const KindWord &w);
+// The value of whichever part's kind is set (only the unit's own part may
+// have one), 0 when none is.
+int kindValue(const Features &f);
 // The canonical words of a unit's kind, degree and person ("qual sup",
 // "pers 1"), "" when none is set.
 std::string kindWords(const Features &f);

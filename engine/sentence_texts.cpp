@@ -55,6 +55,49 @@
 //   "dovremo aspettare").
 // - A finite mood's person and number are those of its subject; an
 //   imperative has one tense, so the drill does not ask it.
+//
+// Every other unit (codes 2..4 and 6..9) carries its kind, in the words of
+// the collection format; a qualifying adjective its degree, a personal
+// pronoun its person. Where school grammars read a word in more than one way,
+// the key takes their common reading:
+// - Nouns are comune but for names of persons and places ("Giulia");
+//   "domenica" is comune. "Per Bacco!" is one exclamation, not a noun.
+// - Adjectives: "mio", "suoi", "loro" ("i loro prodotti") possessivo;
+//   "questa", "quella" dimostrativo; "qualche", "ogni", "altri", "tutti",
+//   "molti", "tanta" indefinito, and so "molto" before a noun ("con molto
+//   piacere"); the cardinals "due", "dodici" and the ordinal "primo"
+//   numerale, while "ultimo" and "prossimo" are qualificativo, as a past
+//   participle used as an adjective ("la scorsa estate"); "che" before an
+//   adjective in an exclamation ("Che bella giornata!") esclamativo. Every
+//   qualificativo of the bank is of degree positivo: none is compared.
+// - Pronouns: "io", "mi", "me", "noi", "ci" (mostrarci, ci ha detto) prima
+//   persona; "tu", "ti", "voi", "vi" seconda; "lui", "lei", "lo", "la",
+//   "gli", "le" terza. "che", "cui", "la quale" relativo; "chi" standing for
+//   "colui che" ("chi vincerà riceverà") relativo (the grammars' relativo
+//   misto), in a question ("chi ha scritto...?") interrogativo; "nessuno"
+//   indefinito; "Questa è..." dimostrativo.
+// - Adverbs: "-mente" adverbs di modo, "completamente" too; "purtroppo",
+//   an adverb of comment that none of the eight kinds names, di modo, the
+//   kind that gathers the adverbs of manner and judgement. "ci" and "vi"
+//   before "andare" ("io ci andrei", "vi andrò") stand for a place: di
+//   luogo. "non" di negazione; "mai" ("non ubbidiva mai") di tempo, the
+//   negation being "non"'s; "più" after "non" ("nessuno suona più", "non
+//   prenderò più") di tempo: no longer. "molto" before an adjective ("molto
+//   pesante"), "moltissimo", "troppo" di quantità; "ancora" ("restammo
+//   ancora", "ho dimenticato ancora") di tempo; "proprio", "davvero",
+//   "certamente" di affermazione, also where they strengthen ("davvero
+//   bravi").
+// - Prepositions: di, a, da, in, con, su, per, tra, fra and "d'" semplice;
+//   joined to an article ("al", "sull'", "sugli") articolata; "senza" and
+//   "sotto" impropria; "insieme con", one unit, locuzione.
+// - Conjunctions: "e", "ma", "perciò", "quindi" coordinante; "che" opening
+//   a clause ("ha detto che", "sembra che", "spero che"), "se" (both of
+//   condition and of doubt), "mentre", "perché", "benché", "nonostante",
+//   "poiché", "quando" subordinante; "così ... che" is one consecutive
+//   conjunction in two units, both subordinante.
+// - Exclamations: "Oh", "Ohibò", "Ahimè", "uffa", "Ehm", "Orsù" propria;
+//   words of another part used as exclamations ("Accidenti", "Peccato",
+//   "Evviva", from "viva") impropria; "Per Bacco!", "Povero me!" locuzione.
 
 #include "sentence_source.h"
 
