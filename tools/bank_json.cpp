@@ -4,8 +4,10 @@
 // as the exercise window fills it: from the collection files named on the
 // command line, or with none from the collection folders. "origin" is
 // "built-in" or "<file>:<line>"; a unit's "features" appear where set
-// ({"kind": "determinativo", "gender": "maschile", "number": "singolare"},
-// each key only when given). What was left out, and why, goes to standard
+// ({"kind": "determinativo", "gender": "maschile", "number": "singolare"};
+// {"partKind": "qualificativo", "degree": "positivo"}, {"partKind":
+// "personale", "person": "prima"}, {"partKind": "articolata"}; each key only
+// when given). What was left out, and why, goes to standard
 // error, one message a line; the JSON on standard output stays clean.
 
 #include <QCoreApplication>
@@ -18,6 +20,7 @@
 #include "../engine/collection_bank.h"
 #include "../engine/collection_format.h"
 #include "../engine/further_questions.h"
+#include "../engine/kind_words.h"
 #include "../platform/collection_folders.h"
 
 namespace {
@@ -43,6 +46,15 @@ QJsonObject featuresObject(const engine::Features &f)
         o.insert(QStringLiteral("gender"), genders[int(f.gender)]);
     if (f.number != engine::Number::Unset)
         o.insert(QStringLiteral("number"), numbers[int(f.number)]);
+
+    // The kind of the unit's part of speech, a qualifying adjective's degree
+    // and a personal pronoun's person, in full words.
+    if (const std::string k = engine::collection::kindName(f); !k.empty())
+        o.insert(QStringLiteral("partKind"), QString::fromStdString(k));
+    if (f.degree != engine::Degree::Unset)
+        o.insert(QStringLiteral("degree"), QString::fromStdString(engine::collection::degreeName(f.degree)));
+    if (f.pronounPerson != engine::Person::Unset)
+        o.insert(QStringLiteral("person"), QString::fromStdString(engine::collection::personName(f.pronounPerson)));
 
     // A verb's values, in the words of the collection format.
     if (f.hasVerbValues())
