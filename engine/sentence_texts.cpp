@@ -98,6 +98,11 @@
 // - Exclamations: "Oh", "Ohibò", "Ahimè", "uffa", "Ehm", "Orsù" propria;
 //   words of another part used as exclamations ("Accidenti", "Peccato",
 //   "Evviva", from "viva") impropria; "Per Bacco!", "Povero me!" locuzione.
+// tools/key_crosscheck.py checks the kinds where the analyser's tags carry
+// them (all but adverbs and exclamations, and for prepositions only
+// articolata or not): of 551 values, 409 agree, 140 are left open by the
+// tags and 2 disagree, both kept there with their reasons ("chi" in a
+// question interrogativo, "tanta cura" indefinito).
 
 #include "sentence_source.h"
 

@@ -8,6 +8,15 @@ participle ("abbiamo preparato": avere <pri> + <pp>, passato prossimo); the
 conjugation follows from the infinitive. Transitivity and the passive form
 are not in the analyser's tags and go unchecked.
 
+The kinds are checked where the tags carry them: a noun's <n> or <np>; an
+adjective's <adj> (degree from <sup>, <comp>), <adj><ord> and <num>
+numerale, <det> with <pos>, <dem>, <ind>, <qnt>, <itg>; a pronoun's <prn>
+with a person (personale, and its person) or a subtype, <rel>; a
+preposition joined to an article (<pr>+<det>: articolata) or not (simple,
+improper and locutions alike); <cnjcoo> coordinante, <cnjsub> and <cnjadv>
+subordinante. Adverbs and exclamations have no kind in the tags. The tool
+prints the key's totals per kind after the figures.
+
 For every unit coded 1..4 it prints, per feature, whether the key and the
 analyser agree, disagree, or the analyser leaves the feature open (<mf>,
 <sp>, an unknown word). The disagreements the key keeps on purpose are listed
@@ -41,6 +50,20 @@ TENSE = {0: None, 1: "presente", 2: "imperfetto", 3: "passato remoto", 4: "futur
          5: "passato prossimo", 6: "trapassato prossimo", 7: "trapassato remoto", 8: "futuro anteriore",
          9: "passato", 10: "trapassato"}
 PERSON = {0: None, 1: "prima", 2: "seconda", 3: "terza"}
+# The kind of each part of speech, by code, as key_dump prints it.
+PART_KIND = {
+    2: {1: "comune", 2: "proprio"},
+    3: {1: "qualificativo", 2: "possessivo", 3: "dimostrativo", 4: "indefinito", 5: "numerale",
+        6: "interrogativo", 7: "esclamativo"},
+    4: {1: "personale", 2: "possessivo", 3: "dimostrativo", 4: "indefinito", 5: "relativo",
+        6: "interrogativo", 7: "esclamativo"},
+    6: {1: "modo", 2: "tempo", 3: "luogo", 4: "quantità", 5: "affermazione", 6: "negazione", 7: "dubbio",
+        8: "interrogativo"},
+    7: {1: "semplice", 2: "articolata", 3: "impropria", 4: "locuzione"},
+    8: {1: "coordinante", 2: "subordinante"},
+    9: {1: "propria", 2: "impropria", 3: "locuzione"},
+}
+DEGREE = {0: None, 1: "positivo", 2: "comparativo", 3: "superlativo"}
 
 
 def base_infinitive(lemma):
@@ -111,16 +134,19 @@ def read_key(dump):
     key = {}
     for number, line in enumerate(lines.splitlines(), 1):
         fields = line.split("\t")
-        if len(fields) != 13:
-            fail(f"{dump}, riga {number}: attesi 13 campi, trovati {len(fields)}")
+        if len(fields) != 16:
+            fail(f"{dump}, riga {number}: attesi 16 campi, trovati {len(fields)}")
         s, p, code, kind, gender, num = map(int, fields[:6])
-        features = {"tipo": KIND[kind], "genere": GENDER[gender], "numero": NUMBER[num]}
+        part_kind, degree, pronoun_person = map(int, fields[12:15])
+        features = {"tipo": KIND[kind], "genere": GENDER[gender], "numero": NUMBER[num],
+                    "tipo della parte": PART_KIND.get(code, {}).get(part_kind),
+                    "grado": DEGREE[degree], "persona": PERSON[pronoun_person]}
         if code == 5:
             mood, tense, person, form = map(int, fields[7:11])
             features = {"infinito": None if fields[6] == "-" else base_infinitive(fields[6]),
                         "modo": MOOD[mood], "tempo": TENSE[tense], "persona": PERSON[person],
                         "numero": NUMBER[num], "riflessiva": None if form == 0 else form == 3}
-        key.setdefault(s, []).append((p, code, features, fields[12]))
+        key.setdefault(s, []).append((p, code, features, fields[15]))
     return key
 
 
@@ -312,10 +338,154 @@ def check_verbs(key):
     return unexplained + len(stale)
 
 
+# Determiner and pronoun subtypes, as the kind of an adjective or a pronoun.
+SUBTYPE = {"pos": "possessivo", "dem": "dimostrativo", "ind": "indefinito", "qnt": "indefinito",
+           "itg": "interrogativo", "rel": "relativo"}
+
+
+def token_parts(span, found):
+    """Every '+' part of the tokens that overlap one unit, whole: "dei
+    nostri" gives "di" and "il nostro" to the unit "dei"."""
+    out = []
+    for start, end, parts in found:
+        if start >= span[1] or end <= span[0] or is_punctuation(parts):
+            continue
+        out.extend(parts if parts else [None])
+    return out
+
+
+def analyser_kind(code, readings):
+    """What the analyser's readings of one unit say of its kind, degree and
+    person: a dict with some of "tipo della parte", "grado", "persona" ({}
+    when they are of another part of speech or carry no kind); None for an
+    unknown word. Adverbs and exclamations: their tags carry no kind."""
+    if not readings or any(r is None for r in readings):
+        return None
+    lemma, tags = readings[0]
+    first = tags[0] if tags else ""
+    if code == 2:
+        return {"tipo della parte": {"n": "comune", "np": "proprio"}[first]} if first in ("n", "np") else {}
+    if code == 3:
+        if first == "adj" and "ord" in tags:
+            return {"tipo della parte": "numerale"}  # "primo"
+        if first == "adj":
+            degree = "superlativo" if "sup" in tags else "comparativo" if "comp" in tags else "positivo"
+            return {"tipo della parte": "qualificativo", "grado": degree}
+        if first == "num":
+            return {"tipo della parte": "numerale"}
+        if first == "det":
+            kind = next((SUBTYPE[t] for t in tags[1:] if t in SUBTYPE), None)
+            return {"tipo della parte": kind} if kind else {}
+        return {}
+    if code == 4:
+        if first == "rel":
+            return {"tipo della parte": "relativo"}
+        if first != "prn":
+            return {}
+        person = next((PERSON[int(t[1])] for t in tags if t in ("p1", "p2", "p3")), None)
+        if person:
+            return {"tipo della parte": "personale", "persona": person}
+        kind = next((SUBTYPE[t] for t in tags[1:] if t in SUBTYPE), None)
+        return {"tipo della parte": kind} if kind else {}
+    if code == 7:
+        # Only articulated or not: a simple preposition, an improper one and a
+        # locution all read as <pr>.
+        if not any(t and t[0] == "pr" for _, t in readings):
+            return {}
+        # The article may come fused with a possessive ("dei nostri": di +
+        # "il nostro").
+        joined = any(t and (t[0] == "det" or lemma.lower().split(" ")[0] == "il") for lemma, t in readings)
+        return {"articolata": "sì" if joined else "no"}
+    if code == 8:
+        kind = {"cnjcoo": "coordinante", "cnjsub": "subordinante", "cnjadv": "subordinante"}.get(first)
+        return {"tipo della parte": kind} if kind else {}
+    return {}
+
+
+# Kinds the key keeps against the analyser: (sentence, position, value) -> why.
+KEPT_KINDS = {
+    (20, 5, "tipo della parte"): "«chi ha scritto queste brutte parole sulla lavagna?» è una domanda diretta: "
+                                 "pronome interrogativo; l'analizzatore dà a «chi» solo la lettura relativa",
+    (29, 14, "tipo della parte"): "«con tanta cura» dice una quantità, come «molta pazienza»: aggettivo "
+                                  "indefinito; l'analizzatore legge «tanto» come qualificativo",
+}
+
+
+def check_kinds(key):
+    """The kinds' pass: prints one line a value, then the figures and the key's
+    totals per kind; returns the number of disagreements not explained in
+    KEPT_KINDS, stale ones included."""
+    units = values = agreements = 0
+    open_ = {}
+    disagreements = []
+    totals = {}
+    for s in sorted(key):
+        text, spans = sentence_text(key[s])
+        found = tokens(text, analyse(text), f"frase {s}")
+        for (p, code, ours, raw), span in zip(key[s], spans):
+            if code in (0, 1, 5):
+                continue
+            name = ours["tipo della parte"]
+            label = f"{ABBREVIATION[code]} {name}" + (f" {ours['grado']}" if ours["grado"] else "") \
+                + (f" {ours['persona']}" if ours["persona"] else "")
+            totals[label] = totals.get(label, 0) + 1
+            units += 1
+            parts = token_parts(span, found) if code == 7 else [unit_analysis(span, spans, found)]
+            theirs = analyser_kind(code, parts)
+            mine_values = dict(ours)
+            if code == 7:
+                mine_values = {"articolata": "sì" if name == "articolata" else "no"}
+            for value in ("tipo della parte", "grado", "persona", "articolata"):
+                mine = mine_values.get(value)
+                if mine is None:
+                    continue
+                values += 1
+                other = theirs.get(value) if theirs else None
+                if other is None:
+                    why = ("parola sconosciuta" if theirs is None
+                           else "i tag non dicono il tipo" if code in (6, 9)
+                           else "altra parte del discorso o tag senza tipo")
+                    open_[why] = open_.get(why, 0) + 1
+                    verdict = f"incerto: {why}"
+                elif other == mine:
+                    agreements += 1
+                    verdict = "concorda"
+                else:
+                    disagreements.append((s, p, raw.strip(), value, mine, other))
+                    verdict = "DISCORDA"
+                print(f"{s}.{p}\t{raw.strip()}\t{value}\t{mine} / {other or '-'}\t{verdict}")
+    print()
+    print(f"unità controllate (tipo): {units}")
+    print(f"valori controllati: {values}")
+    print(f"concordanze: {agreements}")
+    print(f"analizzatore incerto: {sum(open_.values())}")
+    for why, count in sorted(open_.items()):
+        print(f"  {why}: {count}")
+    print(f"discordanze: {len(disagreements)}")
+    unexplained = 0
+    for s, p, word, value, mine, other in disagreements:
+        why = KEPT_KINDS.get((s, p, value))
+        unexplained += why is None
+        print(f'{s}.{p} "{word}" {value} {mine} / {other}: {why or "DA VERIFICARE"}')
+    stale = [k for k in KEPT_KINDS if k not in {(d[0], d[1], d[3]) for d in disagreements}]
+    for s, p, value in stale:
+        print(f"{s}.{p} {value}: motivazione senza più discordanza")
+    print()
+    print("totali della chiave per tipo:")
+    for label, count in sorted(totals.items()):
+        print(f"  {label}: {count}")
+    return unexplained + len(stale)
+
+
+ABBREVIATION = {2: "nome", 3: "agg", 4: "pron", 6: "avv", 7: "prep", 8: "cong", 9: "escl"}
+
+
 def main():
     dump = sys.argv[1] if len(sys.argv) > 1 else "build/key_dump"
     key = read_key(dump)
     verbs_unexplained = check_verbs(key)
+    print()
+    kinds_unexplained = check_kinds(key)
     print()
     units = features = agreements = 0
     open_ = {}  # why the analyser leaves a feature open -> how often
@@ -371,7 +541,7 @@ def main():
     stale = [k for k in KEPT if k not in {(d[0], d[1], d[3]) for d in disagreements}]
     for s, p, feature in stale:
         print(f"{s}.{p} {feature}: motivazione senza più discordanza")
-    return 1 if unexplained or stale or verbs_unexplained else 0
+    return 1 if unexplained or stale or verbs_unexplained or kinds_unexplained else 0
 
 
 if __name__ == "__main__":
