@@ -261,7 +261,8 @@ std::optional<Fault> kindOfAnother(const Piece &w, int code)
 {
     const std::string lowered = lowerAscii(w.text);
     if (const std::string parts = partsNamedBy(lowered); !parts.empty())
-        return Fault{w.offset, quoted(w.text) + " indica un tipo di " + parts + ", non di " + std::string(partName(code))};
+        return Fault{w.offset,
+                     quoted(w.text) + " indica un tipo di " + parts + ", non di " + std::string(partName(code))};
     if (const std::optional<KindWord> d = kindWord(3, lowered); d && d->axis == KindAxis::Degree)
         return Fault{w.offset, quoted(w.text) + ": il grado (positivo, comparativo, superlativo) si indica solo per "
                                                 "l'aggettivo qualificativo"};
@@ -343,10 +344,12 @@ std::optional<Fault> readAnalysis(const std::vector<Piece> &ws, Unit &unit)
         // The part's own kind words first: "art" after "prep" is articolata.
         if (const std::optional<KindWord> k = kindWord(unit.code, lowerAscii(w.text))) {
             std::optional<KindWord> &before = seenKind[std::size_t(k->axis)];
-            if (before)
+            if (before) {
+                const std::string_view first = kindPiece[std::size_t(k->axis)]->text;
                 return Fault{w.offset, before->value == k->value
                                            ? quoted(w.text) + " ripete " + std::string(kindAxisName(k->axis))
-                                           : quoted(w.text) + " contraddice " + quoted(kindPiece[std::size_t(k->axis)]->text)};
+                                           : quoted(w.text) + " contraddice " + quoted(first)};
+            }
             before = k;
             kindPiece[std::size_t(k->axis)] = &w;
             setKind(unit.features, *k);
@@ -358,12 +361,12 @@ std::optional<Fault> readAnalysis(const std::vector<Piece> &ws, Unit &unit)
                 return Fault{w.offset, "una sola parte del discorso per parte: " + quoted(w.text) + " è di troppo"};
             if (const std::optional<Fault> k = kindOfAnother(w, unit.code))
                 return k;
-            if (unit.code >= 6)
-                return Fault{w.offset, quoted(w.text) + " non è un tipo di " + std::string(partName(unit.code)) + " ("
-                                           + kindWordsHelp(unit.code) + ")"};
             if (const std::optional<VerbWord> v = verbWord(w.text); v && v->axis != VerbAxis::Lemma)
                 return Fault{w.offset, quoted(w.text) + ": modo, tempo, persona, forma e transitività si indicano "
                                                         "solo per il verbo"};
+            if (unit.code >= 6)
+                return Fault{w.offset, quoted(w.text) + " non è un tipo di " + std::string(partName(unit.code)) + " ("
+                                           + kindWordsHelp(unit.code) + ")"};
             return Fault{w.offset, quoted(w.text)
                                        + " non è una caratteristica (determinativo, indeterminativo, partitivo, "
                                          "maschile, femminile, singolare, plurale)"};
@@ -388,7 +391,8 @@ std::optional<Fault> readAnalysis(const std::vector<Piece> &ws, Unit &unit)
         }
     }
     const Features &k = unit.features;
-    if (const Piece *d = kindPiece[std::size_t(KindAxis::Degree)]; d && k.adjectiveKind != AdjectiveKind::Qualificativo)
+    const Piece *d = kindPiece[std::size_t(KindAxis::Degree)];
+    if (d && k.adjectiveKind != AdjectiveKind::Qualificativo)
         return Fault{d->offset, quoted(d->text) + ": il grado (positivo, comparativo, superlativo) si indica solo per "
                                                   "l'aggettivo qualificativo («qual»)"};
     if (const Piece *p = kindPiece[std::size_t(KindAxis::Person)]; p && k.pronounKind != PronounKind::Personale)

@@ -145,7 +145,9 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, count);
         int got = 0;
-        forEachUnit(bank_, [&](int, int, int c, Features f) { got += c == code && engine::collection::kindValue(f) == kind; });
+        forEachUnit(bank_, [&](int, int, int c, Features f) {
+            got += c == code && engine::collection::kindValue(f) == kind;
+        });
         QCOMPARE(got, count);
     }
 

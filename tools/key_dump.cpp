@@ -19,7 +19,8 @@ int main()
     for (int s = 0; s < engine::SentenceBank::kRows; ++s) {
         for (int p = 1; p <= bank.wordCount(s); ++p) {
             const engine::Features f = bank.features(s, p);
-            std::printf("%d\t%d\t%d\t%d\t%d\t%d\t%s\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%s\n", s, p, int(bank.code(s, p).value()),
+            std::printf("%d\t%d\t%d\t%d\t%d\t%d\t%s\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%s\n", s, p,
+                        int(bank.code(s, p).value()),
                         int(f.kind), int(f.gender), int(f.number == engine::Number::Unset ? f.verbNumber : f.number), f.lemma.empty() ? "-" : f.lemma.c_str(),
                         int(f.mood), int(f.tense), int(f.person), int(f.form), int(f.transitivity),
                         engine::collection::kindValue(f), int(f.degree), int(f.pronounPerson), bank.word(s, p).c_str());
