@@ -736,16 +736,20 @@ const std::vector<Repair> &repairs()
              return true;
          }},
         {{"articolo-eliso-genere", "L'ombrello è nel cassetto.", "", "L'/1 ombrello/2 è/5 nel/7 cassetto./2",
-          "un articolo eliso («l'») ha il genere del nome che lo segue"},
+          "un articolo eliso («l'») ha il genere del nome che lo segue (e il suo numero, dove l'analizzatore "
+          "non lo dà: «L'anno prossimo» gli arriva come una parola sola)"},
          [](Around &a) {
-             if (!(a.w.code == kArt && !a.w.text.empty() && a.w.text.back() == '\'' && !has(a.w, "m") && !has(a.w, "f")
-                   && a.next))
+             if (!(a.w.code == kArt && !a.w.text.empty() && a.w.text.back() == '\'' && a.next))
                  return false;
-             const char *gender = a.next->reading.has("m") ? "m" : a.next->reading.has("f") ? "f" : nullptr;
-             if (!gender)
-                 return false;
-             a.w.reading.tags.emplace_back(gender);
-             return true;
+             bool changed = false;
+             for (const auto &pair : {std::pair{"m", "f"}, std::pair{"sg", "pl"}})
+                 if (!has(a.w, pair.first) && !has(a.w, pair.second))
+                     for (const char *tag : {pair.first, pair.second})
+                         if (a.next->reading.has(tag)) {
+                             a.w.reading.tags.emplace_back(tag);
+                             changed = true;
+                         }
+             return changed;
          }},
     };
     return table;

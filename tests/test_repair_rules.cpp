@@ -129,6 +129,9 @@ private slots:
             << QByteArray("^L'/Il<det><def><mf><sg>$ ^albero/albero<n><m><sg>$ ^e/e<cnjcoo>$ "
                           "^l'/il<det><def><mf><sg>$ ^erba/erba<n><f><sg>$")
             << QStringLiteral("L'/1/det m s albero/2/m s e/8/ l'/1/det f s erba/2/f s");
+        QTest::newRow("elided article without gender and number")
+            << QByteArray("^l'/l'<det><def>$ ^anno/anno<n><m><sg>$")
+            << QStringLiteral("l'/1/det m s anno/2/m s");
         QTest::newRow("elided article before a noun of both genders stays without one")
             << QByteArray("^l'/il<det><def><mf><sg>$ ^insegnante/insegnante<n><mf><sg>$")
             << QStringLiteral("l'/1/det s insegnante/2/s");
