@@ -216,6 +216,12 @@ std::vector<Word> buildWords(const std::vector<Token> &tokens, const lexicon::Le
             const std::size_t space = t.surface.find(' ');
             Word prep = makeWord(t.surface.substr(0, space), t.parts[0], true);
             prep.articulated = true;
+            // The article's gender and number, for a word it makes a noun of
+            // ("alle 9"); a preposition itself carries no features.
+            if (space == std::string::npos)
+                for (const char *tag : {"m", "f", "sg", "pl"})
+                    if (t.parts[1].has(tag))
+                        prep.reading.tags.emplace_back(tag);
             words.push_back(prep);
             if (space != std::string::npos) {
                 Word rest = makeWord(t.surface.substr(space + 1), t.parts[1], true);

@@ -132,6 +132,9 @@ private slots:
         QTest::newRow("elided article without gender and number")
             << QByteArray("^l'/l'<det><def>$ ^anno/anno<n><m><sg>$")
             << QStringLiteral("l'/1/det m s anno/2/m s");
+        QTest::newRow("a time after an articulated preposition takes its article's gender and number")
+            << QByteArray("^alle/a<pr>+il<det><def><f><pl>$ ^9/9<num>$^./.<sent>$")
+            << QStringLiteral("alle/7/ 9./2/f p");
         QTest::newRow("elided article before a noun of both genders stays without one")
             << QByteArray("^l'/il<det><def><mf><sg>$ ^insegnante/insegnante<n><mf><sg>$")
             << QStringLiteral("l'/1/det s insegnante/2/s");
