@@ -84,5 +84,9 @@ echo
 # ... and on the everyday sentences written apart from the rules.
 "$BUILD/bench_editor_proposals" "$BUILD/analisi-grammaticale-frasi" "$(dirname "$0")/../tests/data/frasi_quotidiane.txt" 2>>"$LOG"
 echo
+for set in frasi_quotidiane_verifica frasi_quotidiane_terza; do
+    "$BUILD/bench_editor_proposals" "$BUILD/analisi-grammaticale-frasi" "$(dirname "$0")/../tests/data/$set.txt" 2>>"$LOG"
+    echo
+done
 "$BUILD/bench_lexicon" "$BUILD/lessico/morph-it.lex" 2>>"$LOG"
 "$BUILD/bench_progress" "$RUNS" 2>>"$LOG"

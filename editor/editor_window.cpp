@@ -238,8 +238,7 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     connect(files_, &QComboBox::activated, this, [this](int i) {
         const QString path = files_->itemData(i).toString();
         refreshFileList();  // shows the open one until the other is open
-        if (path != doc_.path() && settleText([] {}) && askToSave())
-            openFile(path);
+        openWhenSettled(path);
     });
 
     buildActions();
@@ -266,8 +265,8 @@ void EditorWindow::buildActions()
          [this] {
              const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri una raccolta di frasi"),
                                                                folder_, QStringLiteral("Frasi (*.txt)"));
-             if (!path.isEmpty() && settleText([] {}) && askToSave())
-                 openFile(path);
+             if (!path.isEmpty())
+                 openWhenSettled(path);
          }},
         {file, QStringLiteral("&Salva"), QKeySequence::Save, [this] { save(); }},
         {file, QStringLiteral("Salva &con nome…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { saveAs(); }},
@@ -397,6 +396,18 @@ bool EditorWindow::openFile(const QString &path)
     refreshList(doc_.entryCount() > 0 ? 0 : -1);
     updateTitle();
     return true;
+}
+
+void EditorWindow::openWhenSettled(const QString &path)
+{
+    // Typed text is analysed first; the file the teacher chose is opened
+    // when that is over, not forgotten.
+    const auto open = [this, path] {
+        if (path != doc_.path() && askToSave())
+            openFile(path);
+    };
+    if (settleText(open))
+        open();
 }
 
 void EditorWindow::updateTitle()

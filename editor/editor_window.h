@@ -82,6 +82,7 @@ private:
     // false when the teacher cancelled, or when the analysis is on its way
     // (then `later` runs once it is back).
     bool settleText(std::function<void()> later);
+    void openWhenSettled(const QString &path);  // after the typed text is analysed
     bool askToDropText();  // a text with no word in it
     void chooseEntry(int index);  // the teacher picked another sentence
     void analyse(const QString &text, std::function<void()> then);

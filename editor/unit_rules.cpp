@@ -216,6 +216,12 @@ std::vector<Word> buildWords(const std::vector<Token> &tokens, const lexicon::Le
             const std::size_t space = t.surface.find(' ');
             Word prep = makeWord(t.surface.substr(0, space), t.parts[0], true);
             prep.articulated = true;
+            // The article's gender and number, for a word it makes a noun of
+            // ("alle 9"); a preposition itself carries no features.
+            if (space == std::string::npos)
+                for (const char *tag : {"m", "f", "sg", "pl"})
+                    if (t.parts[1].has(tag))
+                        prep.reading.tags.emplace_back(tag);
             words.push_back(prep);
             if (space != std::string::npos) {
                 Word rest = makeWord(t.surface.substr(space + 1), t.parts[1], true);
@@ -443,6 +449,65 @@ bool endsWithQuestion(const std::vector<Word> &words, std::size_t from)
     return false;
 }
 
+// A finite verb among the word's other readings ("Salto": a jump, or "I
+// jump"), for the repairs that make it take it.
+bool finiteVerbAlternative(const Word &w, Reading *out)
+{
+    for (const auto &a : w.alternatives) {
+        if (a.size() != 1 || !isVerbReading(a.front()))
+            continue;
+        const Reading &r = a.front();
+        if (r.has("inf") || r.has("ger") || r.has("pp") || r.has("pprs") || person(r) == 0)
+            continue;
+        *out = r;
+        return true;
+    }
+    return false;
+}
+
+// Verbs that link their subject to an adjective ("sembra stanco").
+bool isCopula(const Word &w)
+{
+    static const std::set<std::string, std::less<>> lemmas = {
+        "essere", "sembrare", "parere", "apparire", "diventare", "divenire", "restare", "rimanere", "risultare", "stare"};
+    return isVerb(w) && lemmas.count(w.reading.lemma) > 0;
+}
+
+// Is word k right after a linking verb, or after one and an adverb of
+// degree ("è troppo calda")? Returns the verb, or nothing.
+bool isDegreeWord(const Word &w)
+{
+    static const std::set<std::string, std::less<>> degree = {
+        "molto", "troppo", "così", "più", "meno", "proprio", "tanto", "poco", "assai", "davvero", "già", "ancora",
+        "sempre", "abbastanza", "piuttosto", "tutto"};
+    return degree.count(w.lower) > 0;
+}
+
+const Word *copulaBefore(const std::vector<Word> &words, std::size_t k)
+{
+    std::size_t j = k;
+    if (j > 0 && words[j - 1].suffix.empty() && isDegreeWord(words[j - 1]))
+        --j;
+    if (j == 0 || !words[j - 1].suffix.empty() || !isCopula(words[j - 1]))
+        return nullptr;
+    return &words[j - 1];
+}
+
+// An adjective of the predicate: a word read otherwise that can be one,
+// not a name, not before a noun it would go with ("diventò grande amico").
+bool becomePredicativeAdjective(Around &a, bool nounToo)
+{
+    if (!a.w.text.empty() && a.w.text.front() >= 'A' && a.w.text.front() <= 'Z')
+        return false;
+    if (a.next && a.w.suffix.empty() && (a.next->code == kNoun || isDegreeWord(a.w)))
+        return false;  // "è molto gentile": the degree goes with the adjective after it
+    const bool misread = (nounToo && a.w.code == kNoun) || isFinite(a.w) || a.w.code == kAdv
+                         || (isParticiple(a.w) && !(a.prev && isAux(*a.prev)));
+    if (!misread)
+        return false;
+    return takeAlternative(a.w, "adj", kAdj);
+}
+
 // The repairs, in the order they are tried on each word. Each changes the
 // tagger's (or the lexicon's) first reading where the words around it show
 // that another one is meant; its example is an ordinary sentence where it
@@ -606,6 +671,91 @@ const std::vector<Repair> &repairs()
              a.w.code = kAdv;
              a.w.reading.tags = {"adv", "itg"};
              return true;
+         }},
+        {{"verbo-in-testa", "Salto la corda.", "", "Salto/5 la/1 corda./2",
+          "la prima parola di una frase, letta come nome senza articolo ma che è anche un verbo di modo finito, "
+          "seguita da un articolo, una preposizione, un avverbio o un pronome, è il verbo (un nome in testa "
+          "alla frase ha quasi sempre l'articolo)"},
+         [](Around &a) {
+             if (!(a.w.sentenceStart && a.w.code == kNoun && a.w.suffix.empty() && a.next && !a.next->reading.has("pos")))
+                 return false;
+             const Word &n = *a.next;
+             if (!(n.code == kArt || n.code == kPrep || n.articulated || n.code == kAdv || n.code == kPron
+                   || (n.code == kAdj && n.determiner)))
+                 return false;
+             Reading verb;
+             if (!finiteVerbAlternative(a.w, &verb))
+                 return false;
+             a.w.reading = verb;
+             a.w.code = kVerb;
+             return true;
+         }},
+        {{"numero-dopo-articolo", "Il negozio apre alle 9.", "", "Il/1 negozio/2 apre/5 alle/7 9./2",
+          "un numero o un orario dopo un articolo (anche unito alla preposizione), senza un nome dopo, è un nome "
+          "(«alle 9», «le nove», «nel 2020»), del genere e del numero dell'articolo"},
+         [](Around &a) {
+             if (!(a.w.reading.has("num") && a.prevOpen && (a.prev->code == kArt || a.prev->articulated)))
+                 return false;
+             if (a.next && a.w.suffix.empty()
+                 && (a.next->code == kNoun || a.next->code == kAdj || a.next->code == kArt || !a.next->known))
+                 return false;  // "le tre sorelle": the numeral goes with its noun
+             Reading noun{a.w.reading.lemma, {"n"}};
+             for (const char *tag : {"m", "f", "sg", "pl"})
+                 if (a.prev->reading.has(tag))
+                     noun.tags.emplace_back(tag);
+             a.w.reading = noun;
+             a.w.code = kNoun;
+             a.w.determiner = false;
+             a.w.toCheck = false;
+             return true;
+         }},
+        {{"aggettivo-predicativo", "Le mele diventano rosse.", "", "Le/1 mele/2 diventano/5 rosse./3",
+          "dopo «sembrare», «apparire», «diventare», «restare», «rimanere» (e dopo «essere» se non è letta come "
+          "nome: «è maestro» resta nome) una parola letta come nome, verbo o avverbio che può essere un "
+          "aggettivo è l'aggettivo del predicato"},
+         [](Around &a) {
+             const Word *copula = copulaBefore(a.words, a.i);
+             return copula && becomePredicativeAdjective(a, copula->reading.lemma != "essere");
+         }},
+        {{"aggettivo-predicativo-coordinato", "Il vestito è nuovo e pulito.", "",
+          "Il/1 vestito/2 è/5 nuovo/3 e/8 pulito./3",
+          "dopo un aggettivo del predicato e «e», «o», «ma», una parola letta come nome, verbo o avverbio che può "
+          "essere un aggettivo è un secondo aggettivo del predicato"},
+         [](Around &a) {
+             if (!(a.i >= 2 && a.prevOpen && a.prev->code == kConj && a.words[a.i - 2].code == kAdj
+                   && a.words[a.i - 2].suffix.empty()))
+                 return false;
+             static const std::set<std::string, std::less<>> joins = {"e", "ed", "o", "ma"};
+             const Word *copula = copulaBefore(a.words, a.i - 2);
+             return joins.count(a.prev->lower) && copula && becomePredicativeAdjective(a, true);
+         }},
+        {{"nome-proprio-in-testa", "Luca è partito.", "", "Luca/2 è partito./5",
+          "una parola con la maiuscola in testa alla frase, che l'analizzatore non conosce e il lessico legge "
+          "come verbo, seguita subito da un verbo di modo finito, è un nome proprio (il soggetto)"},
+         [](Around &a) {
+             if (!(a.w.sentenceStart && a.w.fromLexicon && isFinite(a.w) && a.w.suffix.empty() && a.next
+                   && isFinite(*a.next) && !a.w.text.empty() && a.w.text.front() >= 'A' && a.w.text.front() <= 'Z'))
+                 return false;
+             a.w.reading = Reading{a.w.text, {"np"}};
+             a.w.code = kNoun;
+             a.w.toCheck = true;  // a name neither the analyser nor the lexicon knows
+             return true;
+         }},
+        {{"articolo-eliso-genere", "L'ombrello è nel cassetto.", "", "L'/1 ombrello/2 è/5 nel/7 cassetto./2",
+          "un articolo eliso («l'») ha il genere del nome che lo segue (e il suo numero, dove l'analizzatore "
+          "non lo dà: «L'anno prossimo» gli arriva come una parola sola)"},
+         [](Around &a) {
+             if (!(a.w.code == kArt && !a.w.text.empty() && a.w.text.back() == '\'' && a.next))
+                 return false;
+             bool changed = false;
+             for (const auto &pair : {std::pair{"m", "f"}, std::pair{"sg", "pl"}})
+                 if (!has(a.w, pair.first) && !has(a.w, pair.second))
+                     for (const char *tag : {pair.first, pair.second})
+                         if (a.next->reading.has(tag)) {
+                             a.w.reading.tags.emplace_back(tag);
+                             changed = true;
+                         }
+             return changed;
          }},
     };
     return table;

@@ -226,7 +226,8 @@ private slots:
         const auto units = proposeUnits(r.tokens);
         QCOMPARE(units.size(), std::size_t(5));
         using engine::ArticleKind, engine::Gender, engine::Number;
-        QCOMPARE(units[0].unit.features, (engine::Features{ArticleKind::Determinativo, Gender::Unset, Number::Singolare}));
+        // The elided article takes its noun's gender.
+        QCOMPARE(units[0].unit.features, (engine::Features{ArticleKind::Determinativo, Gender::Maschile, Number::Singolare}));
         QCOMPARE(units[1].unit.features, (engine::Features{ArticleKind::Unset, Gender::Maschile, Number::Singolare}));
         QCOMPARE(units[2].unit.features, (engine::Features{ArticleKind::Indeterminativo, Gender::Femminile, Number::Singolare}));
         QVERIFY(units[4].unit.features.isEmpty());  // "che": neither gender nor number

@@ -4,6 +4,7 @@
 // unit boxes, join and split, the preview, and bad pasted input.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,6 +37,25 @@ void answerNextQuestion(const QString &answer, QString *text)
             if (b->text() == answer)
                 b->click();
     });
+}
+
+// Presses the button `answer` of the first modal question that shows up,
+// however late (after an analysis, say).
+void answerWhenAsked(const QString &answer, QObject *owner)
+{
+    auto *poll = new QTimer(owner);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        for (QAbstractButton *b : box->buttons())
+            if (b->text() == answer) {
+                poll->stop();
+                b->click();
+            }
+    });
+    poll->start();
 }
 
 }  // namespace
@@ -339,6 +359,36 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(readBytes(path).contains("Grandina. = verbo"), 30000);
         QVERIFY(w.centralWidget()->isEnabled());
         QVERIFY(!w.shownUnits().front().toCheck);
+    }
+
+    void fileChosenWhileTypedTextIsAnalysedIsOpenedAfter()
+    {
+        // The typed text goes to the slow analyser; the collection chosen
+        // meanwhile is opened once it is back, the text saved first.
+        const QString folder = home_.filePath(QStringLiteral("n"));
+        writeBytes(folder + QStringLiteral("/Le mie frasi.txt"), "Nevica. = verbo\n");
+        writeBytes(folder + QStringLiteral("/Altre frasi.txt"), "Piove. = verbo\n");
+        auto analyser = std::make_unique<Analyser>(
+            std::vector<PipelineStage>{{QStringLiteral("bash"),
+                                        {QStringLiteral("-c"),
+                                         QStringLiteral("while read -r -d '' x; do sleep 0.2; printf "
+                                                        "'^Grandina/grandinare<vblex><pri><p3><sg>$^./.<sent>$\\n\\0'; done")}}},
+            10000);
+        EditorWindow w(folder, std::make_unique<SentenceProposer>(std::move(analyser)), QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.analysing(), 30000);  // the start-up check
+        const QString first = w.document().path();
+        const QString other = folder + (first.endsWith(QStringLiteral("/Altre frasi.txt")) ? QStringLiteral("/Le mie frasi.txt")
+                                                                                         : QStringLiteral("/Altre frasi.txt"));
+        w.findChild<QLineEdit *>()->setText(QStringLiteral("Grandina."));
+        auto *files = w.findChild<QComboBox *>();
+        const int at = files->findData(other);
+        QVERIFY(at >= 0);
+        answerWhenAsked(QStringLiteral("Salva"), &w);
+        emit files->activated(at);
+        QVERIFY(w.analysing());
+        QTRY_COMPARE_WITH_TIMEOUT(w.document().path(), other, 30000);
+        QVERIFY2(readBytes(first).contains("Grandina. = verbo"), readBytes(first).constData());
+        QCOMPARE(w.findChild<QListWidget *>()->count(), 1);  // the other file's one sentence
     }
 
     void filesThatCannotBeOpenedAreSaid_data()

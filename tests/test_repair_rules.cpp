@@ -94,6 +94,25 @@ private slots:
         QCOMPARE(brief(proposeUnits(*tokens, lex.get())), units);
     }
 
+    // Where the sentence-head verb, the predicate's adjective and the
+    // numeral after an article must leave the reading as it is.
+    void repairsLeaveAlone_data()
+    {
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("units");
+        QTest::newRow("a noun after essere stays a noun")
+            << QStringLiteral("Mio zio è maestro.") << QStringLiteral("Mio/3 zio/2 è/5 maestro./2");
+        QTest::newRow("a degree adverb before the adjective")
+            << QStringLiteral("La zuppa è troppo salata.") << QStringLiteral("La/1 zuppa/2 è/5 troppo/6 salata./3");
+        QTest::newRow("a numeral before its noun")
+            << QStringLiteral("Le tre sorelle giocano.") << QStringLiteral("Le/1 tre/3 sorelle/2 giocano./5");
+        QTest::newRow("a sentence-head noun with its adjective")
+            << QStringLiteral("Porta rossa a destra.") << QStringLiteral("Porta/2 rossa/3 a/7 destra./2");
+        QTest::newRow("a vocative before a comma")
+            << QStringLiteral("Mamma, vieni qui!") << QStringLiteral("Mamma,/2 vieni/5 qui!/6");
+    }
+    void repairsLeaveAlone() { verbGroupsWithTheLexicon(); }
+
     // Words unknown to the analyser take the lexicon's features, and a
     // form of two genders or numbers is marked for the teacher to check.
     void lexiconFeaturesAndDoubt_data()
@@ -106,6 +125,19 @@ private slots:
         QTest::newRow("same form for both numbers")
             << QByteArray("^la/il<det><def><f><sg>$ ^gru/*gru$")
             << QStringLiteral("la/1/det f s gru/2/f s?");
+        QTest::newRow("elided article takes its noun's gender")
+            << QByteArray("^L'/Il<det><def><mf><sg>$ ^albero/albero<n><m><sg>$ ^e/e<cnjcoo>$ "
+                          "^l'/il<det><def><mf><sg>$ ^erba/erba<n><f><sg>$")
+            << QStringLiteral("L'/1/det m s albero/2/m s e/8/ l'/1/det f s erba/2/f s");
+        QTest::newRow("elided article without gender and number")
+            << QByteArray("^l'/l'<det><def>$ ^anno/anno<n><m><sg>$")
+            << QStringLiteral("l'/1/det m s anno/2/m s");
+        QTest::newRow("a time after an articulated preposition takes its article's gender and number")
+            << QByteArray("^alle/a<pr>+il<det><def><f><pl>$ ^9/9<num>$^./.<sent>$")
+            << QStringLiteral("alle/7/ 9./2/f p");
+        QTest::newRow("elided article before a noun of both genders stays without one")
+            << QByteArray("^l'/il<det><def><mf><sg>$ ^insegnante/insegnante<n><mf><sg>$")
+            << QStringLiteral("l'/1/det s insegnante/2/s");
         QTest::newRow("a capital inside the sentence stays a name")
             << QByteArray("^vedo/vedere<vblex><pri><p1><sg>$ ^Galoppano/*Galoppano$")
             << QStringLiteral("vedo/5/ Galoppano/2/");
