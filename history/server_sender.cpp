@@ -56,11 +56,8 @@ bool ServerSender::openLocal()
         QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=FULL"));
         return true;
     }
-    {
-        QSqlDatabase closing = QSqlDatabase::database(local_, false);
-        closing.close();
-    }
-    QSqlDatabase::removeDatabase(local_);
+    db = QSqlDatabase();
+    closeLocal();
     return false;
 }
 
@@ -110,13 +107,18 @@ void ServerSender::stop()
     if (retry_)
         retry_->stop();
     dropServer();
-    if (QSqlDatabase::contains(local_)) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(local_, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(local_);
+    closeLocal();
+}
+
+void ServerSender::closeLocal()
+{
+    if (!QSqlDatabase::contains(local_))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(local_, false);
+        db.close();
     }
+    QSqlDatabase::removeDatabase(local_);
 }
 
 void ServerSender::tell(const QString &message)
@@ -142,6 +144,14 @@ void ServerSender::sendWaiting()
 {
     if (stopping || !openLocal())
         return;
+    drain();
+    // Closed between rounds: a history file moved aside and started anew is
+    // the one read next time.
+    closeLocal();
+}
+
+void ServerSender::drain()
+{
     QSqlDatabase local = QSqlDatabase::database(local_, false);
     while (!stopping) {
         QSqlQuery next(local);

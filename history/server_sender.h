@@ -37,6 +37,8 @@ signals:
 private:
     enum class Result { Sent, LocalBusy, Unreachable, Refused };
     bool openLocal();
+    void closeLocal();
+    void drain();
     bool openServer(QString &error);
     Result sendOne(const QString &seriesId, QString &error);
     Result insert(const QVariantList &seriesRow, const std::vector<QVariantList> &answerRows, QString &error);

@@ -9,7 +9,9 @@ namespace history {
 
 QString serverSettingsFile()
 {
-    const QSettings system(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("analisi-grammaticale"),
+    // The native format's name: …/analisi-grammaticale.conf under the first of
+    // $XDG_CONFIG_DIRS (/etc/xdg); its text is read as INI below.
+    const QSettings system(QSettings::SystemScope, QStringLiteral("analisi-grammaticale"),
                            QStringLiteral("analisi-grammaticale"));
     return system.fileName();
 }

@@ -40,7 +40,9 @@ private:
 
     QString bin_;
     QString missing_;
-    QTemporaryDir dir_;
+    // Under /tmp, not $TMPDIR: the server's user must reach it, and a socket's
+    // path must stay short.
+    QTemporaryDir dir_{QStringLiteral("/tmp/ag-pg-XXXXXX")};
     bool made_ = false;
     bool running_ = false;
     bool rolesMade_ = false;

@@ -189,6 +189,7 @@ void ServerTest::settingsFile()
         QVERIFY(problems[0].contains(path));
     }
     QVERIFY(!history::readServerSettings(dir.filePath("nessuno.conf"), problems).configured());
+    QVERIFY(history::serverSettingsFile().endsWith("/analisi-grammaticale/analisi-grammaticale.conf"));
 }
 
 void ServerTest::seriesArriveOnceAndInOrderThroughAnOutage()
