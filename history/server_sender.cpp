@@ -8,6 +8,7 @@
 #include <QSqlRecord>
 #include <QTimer>
 #include <QVariant>
+#include <iostream>
 
 #include "schema.h"
 
@@ -61,17 +62,17 @@ bool ServerSender::openLocal()
     return false;
 }
 
-bool ServerSender::openServer(QString &error)
+ServerSender::Result ServerSender::openServer(QString &error)
 {
     if (QSqlDatabase::contains(server_) && QSqlDatabase::database(server_, false).isOpen())
-        return true;
+        return Result::Sent;
     dropServer();
     QSqlDatabase db = serverConnection(settings_, server_);
     if (!db.open()) {
         error = db.lastError().text();
         db = QSqlDatabase();  // the handle goes before its connection
         dropServer();
-        return false;
+        return Result::Unreachable;
     }
     // The server's tables must be at least the ones this program writes.
     bool current = false;
@@ -86,8 +87,9 @@ bool ServerSender::openServer(QString &error)
                     .arg(schema::kCurrentVersion);
         db = QSqlDatabase();
         dropServer();
+        return Result::Refused;
     }
-    return current;
+    return Result::Sent;
 }
 
 void ServerSender::dropServer()
@@ -121,11 +123,14 @@ void ServerSender::closeLocal()
     QSqlDatabase::removeDatabase(local_);
 }
 
-void ServerSender::tell(const QString &message)
+void ServerSender::tell(const QString &message, const QString &detail)
 {
     if (troubled_)
         return;
     troubled_ = true;
+    // The pupil reads Italian only; the server's own words are for whoever
+    // looks after the machines.
+    std::cerr << message.toStdString() << '\n' << "  " << detail.simplified().toStdString() << std::endl;
     emit trouble(message);
 }
 
@@ -184,14 +189,16 @@ void ServerSender::drain()
             return;
         case Result::Unreachable:
             tell(QStringLiteral("Il server della scuola (%1) non risponde: i risultati restano su questo computer "
-                                "e saranno inviati appena possibile. L'esercizio continua. (%2)")
-                     .arg(settings_.host, error.trimmed()));
+                                "e saranno inviati appena possibile. L'esercizio continua.")
+                     .arg(settings_.host),
+                 error);
             retryLater();
             return;
         case Result::Refused:
-            tell(QStringLiteral("Il server della scuola (%1) non accetta i risultati: %2. Restano su questo "
-                                "computer; avvisa l'insegnante. L'esercizio continua.")
-                     .arg(settings_.host, error.trimmed()));
+            tell(QStringLiteral("Il server della scuola (%1) non accetta i risultati: restano su questo computer; "
+                                "avvisa l'insegnante. L'esercizio continua.")
+                     .arg(settings_.host),
+                 error);
             retryLater();
             return;
         }
@@ -232,8 +239,8 @@ ServerSender::Result ServerSender::sendOne(const QString &seriesId, QString &err
     }
     answers.finish();
 
-    if (!openServer(error))
-        return Result::Unreachable;
+    if (const Result opened = openServer(error); opened != Result::Sent)
+        return opened;
     const Result result = insert(seriesRow, answerRows, error);
     if (result != Result::Sent)
         dropServer();  // opened anew on the next try

@@ -39,12 +39,12 @@ private:
     bool openLocal();
     void closeLocal();
     void drain();
-    bool openServer(QString &error);
+    Result openServer(QString &error);  // Sent: open
     Result sendOne(const QString &seriesId, QString &error);
     Result insert(const QVariantList &seriesRow, const std::vector<QVariantList> &answerRows, QString &error);
     void dropServer();
     void retryLater();
-    void tell(const QString &message);
+    void tell(const QString &message, const QString &detail);
 
     ServerSettings settings_;
     QString localPath_;

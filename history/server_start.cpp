@@ -2,6 +2,10 @@
 
 #include <QDir>
 #include <iostream>
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 namespace history {
 
@@ -11,6 +15,10 @@ namespace {
 // class list would give.
 QString accountName()
 {
+#ifdef Q_OS_UNIX
+    if (const passwd *account = getpwuid(getuid()))
+        return QString::fromLocal8Bit(account->pw_name);
+#endif
     for (const char *variable : {"USER", "LOGNAME", "USERNAME"}) {
         const QString name = qEnvironmentVariable(variable);
         if (!name.isEmpty())
