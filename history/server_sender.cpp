@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QDeadlineTimer>
 #include <QTimer>
 #include <QVariant>
 #include <iostream>
@@ -286,25 +287,32 @@ ServerSender::Result ServerSender::insert(const QVariantList &seriesRow, const s
 }
 
 ServerSending::ServerSending(ServerSettings settings, QString localPath, QString pupil, Notice notice, int retryMs)
-    : sender_(new ServerSender(std::move(settings), std::move(localPath), std::move(pupil), retryMs))
+    : thread_(new QThread), sender_(new ServerSender(std::move(settings), std::move(localPath), std::move(pupil), retryMs))
 {
-    thread_.setObjectName(QStringLiteral("invio al server"));
-    sender_->moveToThread(&thread_);
+    thread_->setObjectName(QStringLiteral("invio al server"));
+    sender_->moveToThread(thread_);
     connect(sender_, &ServerSender::trouble, this, [notice](const QString &m) {
         if (notice)
             notice(m);
     });
     connect(sender_, &ServerSender::allSent, this, &ServerSending::allSent);
-    thread_.start();
+    // The connections are closed on the thread that opened them, as it ends.
+    connect(thread_, &QThread::finished, sender_, &ServerSender::stop, Qt::DirectConnection);
+    thread_->start();
 }
 
 ServerSending::~ServerSending()
 {
     sender_->stopping = true;  // a long queue stops between two series
-    QMetaObject::invokeMethod(sender_, &ServerSender::stop, Qt::BlockingQueuedConnection);
-    thread_.quit();
-    thread_.wait();
+    thread_->quit();
+    // A connection the network has dropped without a word ends within the
+    // keep-alive's bound; should the thread still be busy then, the program
+    // ends without it rather than wait: the series in hand stays in the
+    // outbox (or, sent, is kept once when sent again).
+    if (!thread_->wait(QDeadlineTimer(kEndWaitMs)))
+        return;
     delete sender_;
+    delete thread_;
 }
 
 void ServerSending::wake() { QMetaObject::invokeMethod(sender_, &ServerSender::sendWaiting, Qt::QueuedConnection); }

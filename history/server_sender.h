@@ -74,7 +74,8 @@ signals:
     void allSent();
 
 private:
-    QThread thread_;
+    static constexpr int kEndWaitMs = 15000;
+    QThread *thread_;  // left running at the end only when stuck on the network
     ServerSender *sender_;
 };
 
