@@ -53,12 +53,31 @@ const std::vector<std::vector<const char *>> kMigrations = {
     {
         "CREATE TABLE switches (name TEXT PRIMARY KEY, value INTEGER NOT NULL)",
     },
+    // 4: a school's server. A series carries its class, which the server's
+    // roles are checked against; the series closed while a server is set up
+    // wait in the outbox, in the order they closed, until the server has them.
+    {
+        "ALTER TABLE series ADD COLUMN class_name TEXT NOT NULL DEFAULT ''",
+        "CREATE TABLE outbox ("
+        " series_id TEXT PRIMARY KEY REFERENCES series (id),"
+        " queued INTEGER NOT NULL)",
+    },
 };
 static_assert(kCurrentVersion > 0);
 
 bool hasVersionTable(QSqlDatabase &db) { return db.tables().contains(QStringLiteral("schema_version")); }
 
 }  // namespace
+
+QStringList statements(int step)
+{
+    QStringList out;
+    if (step < 1 || step > kCurrentVersion)
+        return out;
+    for (const char *statement : kMigrations[std::size_t(step - 1)])
+        out << QString::fromUtf8(statement);
+    return out;
+}
 
 int version(QSqlDatabase &db, QString *error)
 {

@@ -8,11 +8,12 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <QStringList>
 
 namespace history::schema {
 
 // The version this program writes; migrations 1..kCurrentVersion exist.
-inline constexpr int kCurrentVersion = 3;
+inline constexpr int kCurrentVersion = 4;
 
 // The version of `db`: 0 for an empty database, -1 when it cannot be read.
 int version(QSqlDatabase &db, QString *error = nullptr);
@@ -22,6 +23,10 @@ int version(QSqlDatabase &db, QString *error = nullptr);
 // when the database comes from a newer program.
 // `failure` receives the engine's error, when there is one. `target` lets
 // tests build a database of an earlier version.
+// The statements of migration `step` (1..kCurrentVersion), as migrate() runs
+// them; the school server's set-up script must hold the same.
+QStringList statements(int step);
+
 bool migrate(QSqlDatabase &db, QString &error, QSqlError *failure = nullptr, int target = kCurrentVersion);
 
 }  // namespace history::schema

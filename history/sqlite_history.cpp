@@ -211,17 +211,29 @@ void SqliteHistory::rememberSwitch(const std::string &name, bool on)
         tell(cannotWrite(path_, q.lastError().text()));
 }
 
+void SqliteHistory::queueForServer(QString className, std::function<void()> queued)
+{
+    className_ = std::move(className);
+    queueing_ = true;
+    queued_ = std::move(queued);
+}
+
 void SqliteHistory::flush()
 {
     if (!open_ && !openFile())
         return;
+    bool closed = false;
     while (!pending_.empty()) {
         const bool done = std::visit([this](const auto &p) { return write(p); }, pending_.front());
         if (!done)
-            return;
+            break;
+        closed = closed || std::holds_alternative<Close>(pending_.front());
         pending_.pop_front();
     }
-    troubled_ = false;  // all written: a later trouble is told again
+    if (closed && queueing_ && queued_)
+        queued_();
+    if (pending_.empty())
+        troubled_ = false;  // all written: a later trouble is told again
 }
 
 bool SqliteHistory::write(const Answer &a)
@@ -235,11 +247,12 @@ bool SqliteHistory::write(const Answer &a)
     };
     if (!db.transaction())
         return failed(db.lastError());
-    q.prepare(QStringLiteral("INSERT INTO series (id, pupil, started_at) VALUES (?, ?, ?) "
+    q.prepare(QStringLiteral("INSERT INTO series (id, pupil, started_at, class_name) VALUES (?, ?, ?, ?) "
                              "ON CONFLICT (id) DO NOTHING"));
     q.addBindValue(a.seriesId);
     q.addBindValue(text(pupil_));
     q.addBindValue(qint64(a.at));
+    q.addBindValue(text(className_));
     if (!q.exec())
         return failed(q.lastError());
     const AnswerEvent &e = a.event;
@@ -265,6 +278,15 @@ bool SqliteHistory::write(const Close &c)
 {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery q(db);
+    const auto failed = [&](const QSqlError &e) {
+        db.rollback();
+        tell(cannotWrite(path_, e.text()));
+        return false;
+    };
+    // The close and its place in the outbox are one step: a series is never
+    // closed without being queued, nor queued open.
+    if (!db.transaction())
+        return failed(db.lastError());
     const SeriesEvent &e = c.event;
     q.prepare(QStringLiteral("UPDATE series SET started_at = ?, ended_at = ?, answers = ?, errors = ?, grade = ?,"
                              " duration_ms = ? WHERE id = ?"));
@@ -272,10 +294,18 @@ bool SqliteHistory::write(const Close &c)
                               QVariant(e.errors), QVariant(e.grade), QVariant(qint64(e.durationMs)),
                               QVariant(c.seriesId)})
         q.addBindValue(v);
-    if (!q.exec()) {
-        tell(cannotWrite(path_, q.lastError().text()));
-        return false;
+    if (!q.exec())
+        return failed(q.lastError());
+    if (queueing_) {
+        q.prepare(QStringLiteral("INSERT INTO outbox (series_id, queued)"
+                                 " SELECT ?, COALESCE(MAX(queued), 0) + 1 FROM outbox WHERE 1 = 1"
+                                 " ON CONFLICT (series_id) DO NOTHING"));
+        q.addBindValue(c.seriesId);
+        if (!q.exec())
+            return failed(q.lastError());
     }
+    if (!db.commit())
+        return failed(db.lastError());
     return true;
 }
 

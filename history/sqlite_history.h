@@ -33,6 +33,11 @@ public:
     bool rememberedSwitch(const std::string &name) override;
     void rememberSwitch(const std::string &name, bool on) override;
 
+    // With a school's server: every series from now on carries `className`
+    // and, once closed, waits in the outbox for the server; `queued` is
+    // called (on this thread) after each series put there.
+    void queueForServer(QString className, std::function<void()> queued);
+
     bool isOpen() const { return open_; }
     // Answers and closes not yet in the file.
     int waiting() const { return int(pending_.size()); }
@@ -69,6 +74,9 @@ private:
     bool open_ = false;
     bool troubled_ = false;  // a message has been given and not yet resolved
     std::deque<Pending> pending_;
+    QString className_;
+    bool queueing_ = false;
+    std::function<void()> queued_;
     QString seriesId_;  // the open series, empty before its first answer
     int seq_ = 0;
 };

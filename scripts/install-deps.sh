@@ -39,6 +39,9 @@ packages=(
     fonts-open-sans
     # the pupil's history: SQLite through Qt SQL, and the progress charts
     libqt6sql6-sqlite qt6-charts-dev
+    # a school's server: PostgreSQL through Qt SQL's driver; the tests start
+    # a real server of their own
+    libqt6sql6-psql postgresql
 )
 # make windows and make windows-test only (scripts/install-deps.sh --windows):
 # the cross compilers, Qt's sources with dpkg-source, Ninja for Qt's build,

@@ -23,6 +23,7 @@ Program::Program()
             const QString historyPath = history::historyFileOf(pupil);
             history_ = std::make_unique<history::SqliteHistory>(historyPath, pupil.name, wallClock_,
                                                                 history::showNotice);
+            server_ = history::startServerSending(*history_, pupil, history::showNotice);
             speech_ = std::make_unique<speech::QtSpeechEngine>(std::cerr);
             exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{
                 .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections,

@@ -16,6 +16,7 @@
 #include "splash_window.h"
 #include "../speech/qt_speech_engine.h"
 #include "../history/sqlite_history.h"
+#include "../history/server_start.h"
 
 class Program {
 public:
@@ -37,6 +38,8 @@ private:
     std::unique_ptr<speech::QtSpeechEngine> speech_;
     history::SystemWallClock wallClock_;
     std::unique_ptr<history::SqliteHistory> history_;
+    // Only with a school's server set up; gone before the history.
+    std::unique_ptr<history::ServerSending> server_;
     std::unique_ptr<engine::FormB> exercise_;
     Iniziale *splash_;  // deletes itself when it closes
 };

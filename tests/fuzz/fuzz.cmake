@@ -33,3 +33,7 @@ add_fuzz_target(fuzz_lexicon ${CMAKE_SOURCE_DIR}/lexicon/lexicon.cpp)
 target_link_libraries(fuzz_lexicon PRIVATE Qt6::Core)
 add_fuzz_target(fuzz_class_list ${CMAKE_SOURCE_DIR}/history/class_list.cpp)
 target_link_libraries(fuzz_class_list PRIVATE Qt6::Core)
+
+# The rows the school's server sends back to the class view.
+add_fuzz_target(fuzz_server_rows ${CMAKE_SOURCE_DIR}/history/server_rows.cpp ${CMAKE_SOURCE_DIR}/history/events.cpp)
+target_link_libraries(fuzz_server_rows PRIVATE Qt6::Core)
