@@ -1180,7 +1180,9 @@ void MonkeyTest::randomPupil()
 int main(int argc, char **argv)
 {
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
-        const qint64 events = qEnvironmentVariable("MONKEY_EVENTS").toLongLong();
+        bool set = false;
+        const qint64 asked = qEnvironmentVariable("MONKEY_EVENTS").toLongLong(&set);
+        const qint64 events = set ? asked : kDefaultEvents;
         qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(300000, events * 30)));
     }
     QApplication app(argc, argv);
