@@ -4,6 +4,7 @@
 # the compiler's runtime, Qt's Italian texts. `cmake --install` lays the
 # folder out as the zip and the installer ship it.
 
+include(${CMAKE_SOURCE_DIR}/lexicon/lexicon.cmake)
 include(${CMAKE_SOURCE_DIR}/editor/editor.cmake)
 
 # Windows programs, not console ones: no black window behind them.
@@ -12,6 +13,8 @@ set_target_properties(analisi-grammaticale analisi-grammaticale-frasi PROPERTIES
 install(TARGETS analisi-grammaticale analisi-grammaticale-frasi RUNTIME DESTINATION .)
 install(TARGETS analisi-grammaticale-sound LIBRARY DESTINATION . RUNTIME DESTINATION .)
 install(FILES ${CUE_FILES} DESTINATION suoni)
+# The editor's lexicon, where it looks first: lessico\ beside it.
+install(FILES ${LEXICON_FILE} DESTINATION lessico)
 install(FILES ${CMAKE_SOURCE_DIR}/COPYING DESTINATION . RENAME COPYING.txt)
 
 # The cross-built Qt: Qt6_DIR is <prefix>/lib/cmake/Qt6.
