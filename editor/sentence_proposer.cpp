@@ -10,8 +10,8 @@ QString missingAnalyserNote(const QStringList &missing, bool onWindows)
     // proposals are made of there instead.
     if (onWindows)
         return QStringLiteral("Su Windows l'analizzatore della lingua non c'è: le parti del discorso "
-                              "proposte vengono solo dagli elenchi di parole del programma e dalle "
-                              "terminazioni. Controllarle una per una.");
+                              "proposte vengono solo dal lessico, dagli elenchi di parole del programma "
+                              "e dalle terminazioni. Controllarle una per una.");
     return QStringLiteral("Analizzatore non installato: senza proposte automatiche. "
                           "Per averle installare i pacchetti: %1.")
         .arg(missing.join(QStringLiteral(", ")));

@@ -14,17 +14,25 @@ target_link_libraries(lexicon PUBLIC Qt6::Core)
 add_executable(lexicon_convert ${LEXICON_DIR}/convert_main.cpp)
 target_link_libraries(lexicon_convert PRIVATE lexicon)
 
+# Cross-building, the converter must run on the build machine: the Windows
+# build passes a host copy of it in AG_HOST_LEXICON_CONVERT (the file's
+# layout has fixed-width fields, the same on both systems).
+set(LEXICON_CONVERT lexicon_convert)
+if(AG_HOST_LEXICON_CONVERT)
+    set(LEXICON_CONVERT ${AG_HOST_LEXICON_CONVERT})
+endif()
+
 set(LEXICON_SOURCE_DIR ${CMAKE_BINARY_DIR}/morph-it)
 set(LEXICON_FILE ${CMAKE_BINARY_DIR}/lessico/morph-it.lex)
 add_custom_command(
     OUTPUT ${LEXICON_FILE}
     COMMAND bash ${LEXICON_DIR}/fetch-morph-it.sh ${LEXICON_SOURCE_DIR}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/lessico
-    COMMAND lexicon_convert ${LEXICON_FILE}
+    COMMAND ${LEXICON_CONVERT} ${LEXICON_FILE}
             ${LEXICON_SOURCE_DIR}/italian-words-dict/words.json
             ${LEXICON_SOURCE_DIR}/italian-adjectives-dict/adjectives.json
             ${LEXICON_SOURCE_DIR}/italian-verbs-dict/verbs.json
-    DEPENDS lexicon_convert ${LEXICON_DIR}/fetch-morph-it.sh
+    DEPENDS ${LEXICON_CONVERT} ${LEXICON_DIR}/fetch-morph-it.sh
     COMMENT "Lessico: Morph-it! dai pacchetti npm a lessico/morph-it.lex"
     VERBATIM)
 add_custom_target(lexicon_data ALL DEPENDS ${LEXICON_FILE})

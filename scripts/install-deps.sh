@@ -45,11 +45,12 @@ packages=(
 )
 # make windows and make windows-test only (scripts/install-deps.sh --windows):
 # the cross compilers, Qt's sources with dpkg-source, Ninja for Qt's build,
-# the installer builder, and Wine to run the result.
+# the installer builder, and Wine to run the result; tclsh makes SQLite's
+# one-file source for the Windows SQLite driver.
 if [ "${1:-}" = "--windows" ]; then
     packages+=(
         mingw-w64 gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix
-        dpkg-dev ninja-build nsis wine wine64
+        dpkg-dev ninja-build nsis wine wine64 tcl
     )
 fi
 

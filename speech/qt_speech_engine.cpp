@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QLocale>
+#include <QSysInfo>
 #include <QTextToSpeech>
 #include <QThread>
 #include <ostream>
@@ -39,9 +40,13 @@ QLocale italianLocale(const QList<QLocale> &offered)
 QString open(QTextToSpeech *&tts)
 {
     const QString name = chooseEngine();
+    // The Debian package is the cure only on Linux; the Windows build has no voices.
     if (name.isEmpty())
-        return QStringLiteral("Sintesi vocale non disponibile: manca il modulo di Qt per speech-dispatcher "
-                              "(pacchetto qt6-speech-speechd-plugin)");
+        return QSysInfo::kernelType() == QLatin1String("linux")
+            ? QStringLiteral("Sintesi vocale non disponibile: manca il modulo di Qt per speech-dispatcher "
+                             "(pacchetto qt6-speech-speechd-plugin)")
+            : QStringLiteral("Sintesi vocale non disponibile: questa versione del programma non ha voci "
+                             "per la lettura ad alta voce");
     tts = new QTextToSpeech(name);
     if (tts->state() == QTextToSpeech::Error)
         return QStringLiteral("Sintesi vocale non disponibile: speech-dispatcher non risponde (%1)")

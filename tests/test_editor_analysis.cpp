@@ -392,7 +392,7 @@ private slots:
         QTest::addColumn<QStringList>("mustNotSay");
         QTest::newRow("debian") << false << QStringList{"installare", "apertium, cg3"}
                                 << QStringList{"Windows"};
-        QTest::newRow("windows") << true << QStringList{"Windows", "elenchi di parole", "Controllarle"}
+        QTest::newRow("windows") << true << QStringList{"Windows", "lessico", "elenchi di parole", "Controllarle"}
                                  << QStringList{"installare", "apertium", "cg3"};
     }
     void missingAnalyserNoteFitsTheSystem()

@@ -4,6 +4,7 @@
 # the compiler's runtime, Qt's Italian texts. `cmake --install` lays the
 # folder out as the zip and the installer ship it.
 
+include(${CMAKE_SOURCE_DIR}/lexicon/lexicon.cmake)
 include(${CMAKE_SOURCE_DIR}/editor/editor.cmake)
 
 # Windows programs, not console ones: no black window behind them.
@@ -12,16 +13,20 @@ set_target_properties(analisi-grammaticale analisi-grammaticale-frasi PROPERTIES
 install(TARGETS analisi-grammaticale analisi-grammaticale-frasi RUNTIME DESTINATION .)
 install(TARGETS analisi-grammaticale-sound LIBRARY DESTINATION . RUNTIME DESTINATION .)
 install(FILES ${CUE_FILES} DESTINATION suoni)
+# The editor's lexicon, where it looks first: lessico\ beside it.
+install(FILES ${LEXICON_FILE} DESTINATION lessico)
 install(FILES ${CMAKE_SOURCE_DIR}/COPYING DESTINATION . RENAME COPYING.txt)
 
 # The cross-built Qt: Qt6_DIR is <prefix>/lib/cmake/Qt6.
 get_filename_component(AG_QT_PREFIX "${Qt6_DIR}/../../.." ABSOLUTE)
-foreach(_ag_module Core Gui Widgets Network Multimedia)
+foreach(_ag_module Core Gui Widgets Network Multimedia Sql Charts TextToSpeech)
     install(FILES ${AG_QT_PREFIX}/bin/Qt6${_ag_module}.dll DESTINATION .)
 endforeach()
 # The Windows platform plugin, the native widget style, the Windows audio
-# backend: beside the program, where Qt looks first.
-foreach(_ag_plugins platforms styles multimedia)
+# backend, the SQLite driver of the pupil's history: beside the program,
+# where Qt looks first. No voices: Qt's Windows voices do not build with
+# mingw-w64, and the drill disables reading aloud when it finds none.
+foreach(_ag_plugins platforms styles multimedia sqldrivers)
     install(DIRECTORY ${AG_QT_PREFIX}/plugins/${_ag_plugins} DESTINATION . FILES_MATCHING PATTERN "*.dll")
 endforeach()
 # Tells Qt that its plugins sit beside the program and its texts in translations\.

@@ -30,6 +30,10 @@ launcher=()
 if command -v ccache > /dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
+# So does the lexicon converter (with the host's Qt Core): a host build of
+# this tree, of that one target.
+low cmake -S "$root" -B "$out/host/tree" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" > "$out/host-configure.log"
+low cmake --build "$out/host/tree" --parallel "$jobs" --target lexicon_convert > "$out/host-build.log"
 export AG_WINDOWS_QT_PREFIX="$QT_WINDOWS_PREFIX"
 low cmake -S "$root" -B "$out/cross" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/packaging/windows/mingw-toolchain.cmake" \
@@ -38,6 +42,7 @@ low cmake -S "$root" -B "$out/cross" -G Ninja \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DAG_HOST_CUE_SYNTH="$out/host/cue_synth" \
+    -DAG_HOST_LEXICON_CONVERT="$out/host/tree/lexicon_convert" \
     -DCMAKE_INSTALL_PREFIX="$out/$name" \
     "${launcher[@]}" > "$out/configure.log"
 low cmake --build "$out/cross" --parallel "$jobs" \

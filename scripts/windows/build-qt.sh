@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Cross-builds the Qt modules the drill uses for 64-bit Windows with
 # mingw-w64: Core, Gui, Widgets, Network (Qt Multimedia will not build
-# without it), the Windows platform plugin and Multimedia with its Windows
-# audio backend. The sources are Debian's own (apt-get source, same versions
-# as the host Qt whose moc, rcc and uic the build uses), checked by apt
-# against the signed archive index and by dpkg-source against the .dsc.
+# without it), Sql with its SQLite driver (the pupil's history), the Windows
+# platform plugin, Multimedia with its Windows audio backend, Charts and
+# TextToSpeech. The sources are Debian's own (apt-get source, same versions
+# as the host Qt whose moc, rcc and uic the build uses; SQLite at Debian's
+# version, since Debian's Qt sources leave Qt's copy of it out), checked by
+# apt against the signed archive index and by dpkg-source against the .dsc.
 # The result stays in the cache folder (scripts/windows/qt-cache.sh); a
 # second run finds it and returns at once.
 set -euo pipefail
@@ -31,6 +33,9 @@ host_version() {
 }
 base_version=$(host_version qt6-base-dev)
 multimedia_version=$(host_version qt6-multimedia-dev)
+charts_version=$(host_version qt6-charts-dev)
+speech_version=$(host_version qt6-speech-dev)
+sqlite_version=$(host_version libsqlite3-0)
 case "$base_version" in
     "$QT_WINDOWS_VERSION"*) ;;
     *) echo "The host Qt is $base_version, the Windows build needs $QT_WINDOWS_VERSION" >&2; exit 1 ;;
@@ -40,7 +45,11 @@ fetch() {  # package version folder
     local package=$1 version=$2 folder=$3
     local dsc="${package}_${version#*:}.dsc"
     if [ ! -d "$src/$folder" ]; then
-        (cd "$src" && apt-get source --download-only "$package=$version")
+        if ! (cd "$src" && apt-get source --download-only "$package=$version"); then
+            echo "Could not fetch the sources of $package $version from Debian's archive;" \
+                 "what is built so far stays in $AG_WINDOWS_CACHE for the next run." >&2
+            exit 1
+        fi
         # dpkg-source checks every file against the sizes and checksums
         # the .dsc lists, then applies Debian's patches.
         rm -rf "$src/$folder.partial"
@@ -51,6 +60,7 @@ fetch() {  # package version folder
 start=$(date +%s)
 fetch qt6-base "$base_version" qtbase
 fetch qt6-multimedia "$multimedia_version" qtmultimedia
+fetch sqlite3 "$sqlite_version" sqlite3
 
 # Video frames are never drawn by the drill, and the shader tools are one
 # more Qt module to cross-build: without them the video shaders are left out.
@@ -94,7 +104,12 @@ for lib in Mf Mfuuid Mfplat Mfcore Propsys; do
 done
 
 export AG_WINDOWS_QT_PREFIX="$QT_WINDOWS_PREFIX"
-toolchain="$root/packaging/windows/mingw-toolchain.cmake"
+# The build folders remember the toolchain's path: a copy in the cache keeps
+# them usable when the work tree that started them is gone. Copied only when
+# it changed, so that an unchanged copy does not make CMake run again.
+toolchain="$AG_WINDOWS_CACHE/mingw-toolchain.cmake"
+cmp -s "$root/packaging/windows/mingw-toolchain.cmake" "$toolchain" \
+    || cp "$root/packaging/windows/mingw-toolchain.cmake" "$toolchain"
 common=(
     -G Ninja
     -DCMAKE_TOOLCHAIN_FILE="$toolchain"
@@ -117,11 +132,27 @@ step() {  # name, then the command; its output goes to logs/name.log
 }
 
 echo "Cross-building Qt $QT_WINDOWS_VERSION for Windows into $QT_WINDOWS_PREFIX (long: see BENCHMARKS.md)"
+# SQLite, as one static library that the SQLite driver takes in: no extra
+# DLL to ship. Its one-file form is generated on this machine (tclsh).
+sqlite="$AG_WINDOWS_CACHE/sqlite-mingw64"
+if [ ! -e "$sqlite/lib/libsqlite3.a" ]; then
+    mkdir -p "$work/sqlite" "$sqlite/include" "$sqlite/lib"
+    step sqlite-amalgamation sh -c "cd '$work/sqlite' && '$src/sqlite3/configure' --disable-tcl && make sqlite3.c"
+    step sqlite-build x86_64-w64-mingw32-gcc-posix -O2 -DSQLITE_THREADSAFE=1 \
+        -DSQLITE_ENABLE_COLUMN_METADATA -DSQLITE_OMIT_LOAD_EXTENSION \
+        -c "$work/sqlite/sqlite3.c" -o "$work/sqlite/sqlite3.o"
+    cp "$work/sqlite/sqlite3.h" "$work/sqlite/sqlite3ext.h" "$sqlite/include/"
+    x86_64-w64-mingw32-ar rcs "$sqlite/lib/libsqlite3.a" "$work/sqlite/sqlite3.o"
+fi
 step qtbase-configure cmake -S "$src/qtbase" -B "$work/qtbase" "${common[@]}" \
     -DBUILD_SHARED_LIBS=ON \
     -DFEATURE_pkg_config=OFF \
     -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF \
-    -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF \
+    -DFEATURE_sql=ON -DFEATURE_sql_sqlite=ON -DFEATURE_system_sqlite=ON \
+    -DSQLite3_INCLUDE_DIR="$sqlite/include" -DSQLite3_LIBRARY="$sqlite/lib/libsqlite3.a" \
+    -DFEATURE_sql_odbc=OFF -DFEATURE_sql_psql=OFF -DFEATURE_sql_mysql=OFF \
+    -DFEATURE_sql_oci=OFF -DFEATURE_sql_db2=OFF -DFEATURE_sql_ibase=OFF \
+    -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF \
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF \
     -DFEATURE_openssl=OFF -DFEATURE_zstd=OFF -DFEATURE_direct2d=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
@@ -141,6 +172,27 @@ grep -q 'Windows Media Foundation .* yes' "$logs/qtmultimedia-configure.log" \
     || { echo "Qt Multimedia configured without Windows Media Foundation: see $logs/qtmultimedia-configure.log" >&2; exit 1; }
 step qtmultimedia-build cmake --build "$work/qtmultimedia" --parallel "$jobs"
 step qtmultimedia-install cmake --install "$work/qtmultimedia"
+
+# Fetched only now: Qt itself goes on being built when these are not yet
+# reachable, and a second run picks up from here.
+fetch qt6-charts "$charts_version" qtcharts
+fetch qt6-speech "$speech_version" qtspeech
+# Qt for Windows speaks only through SAPI (which needs ATL) or WinRT (which
+# needs C++/WinRT): mingw-w64 has neither, so the module is built without
+# voices and the drill disables reading aloud, saying why.
+speech_plugins="$src/qtspeech/src/plugins/tts/CMakeLists.txt"
+sed -i -E 's/^([[:space:]]*)add_subdirectory\((sapi|winrt)\)/\1# no ATL nor C++\/WinRT in mingw-w64: \2 left out/' "$speech_plugins"
+if grep -qE '^[[:space:]]*add_subdirectory\((sapi|winrt)\)' "$speech_plugins"; then
+    echo "Could not leave the SAPI and WinRT voices out of $speech_plugins" >&2; exit 1
+fi
+
+# Charts draw with the raster engine: OpenGL is not in this Qt.
+for module in qtcharts qtspeech; do
+    step $module-configure cmake -S "$src/$module" -B "$work/$module" "${common[@]}" \
+        -DCMAKE_PREFIX_PATH="$QT_WINDOWS_PREFIX"
+    step $module-build cmake --build "$work/$module" --parallel "$jobs"
+    step $module-install cmake --install "$work/$module"
+done
 
 end=$(date +%s)
 minutes=$(( (end - start + 59) / 60 ))

@@ -59,7 +59,7 @@ wine "$setup" /S > "$out/install.log" 2>&1 || fail "the installer (see $out/inst
 wineserver -w
 install_dir="$WINEPREFIX/drive_c/Program Files/Analisi grammaticale"
 for f in analisi-grammaticale.exe analisi-grammaticale-frasi.exe analisi-grammaticale-sound.dll \
-         platforms/qwindows.dll suoni/esatto.wav Disinstalla.exe; do
+         platforms/qwindows.dll sqldrivers/qsqlite.dll suoni/esatto.wav lessico/morph-it.lex Disinstalla.exe; do
     [ -e "$install_dir/$f" ] || fail "the installer (no $f in $install_dir)"
 done
 common="$WINEPREFIX/drive_c/ProgramData/analisi-grammaticale/frasi"
