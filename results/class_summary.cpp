@@ -51,19 +51,26 @@ QDate weekOf(std::int64_t msSinceEpoch)
     return d.addDays(1 - d.dayOfWeek());
 }
 
+void Gathered::add(std::vector<history::PupilSeries> &&read, const QStringList &readProblems)
+{
+    problems += readProblems;
+    series.reserve(series.size() + read.size());
+    for (history::PupilSeries &s : read) {
+        if (seen_.contains(s.id)) {
+            ++repeated;
+            continue;
+        }
+        seen_.insert(s.id);
+        series.push_back(std::move(s));
+    }
+}
+
 Gathered gather(const std::vector<history::ClassResultsSource *> &sources)
 {
     Gathered g;
-    QSet<QString> seen;
     for (history::ClassResultsSource *source : sources) {
-        for (history::PupilSeries &s : source->read(g.problems)) {
-            if (seen.contains(s.id)) {
-                ++g.repeated;
-                continue;
-            }
-            seen.insert(s.id);
-            g.series.push_back(std::move(s));
-        }
+        QStringList problems;
+        g.add(source->read(problems), problems);
     }
     return g;
 }

@@ -6,6 +6,7 @@
 // and the sentences missed most with their collection file and line.
 
 #include <QDate>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -21,6 +22,11 @@ struct Gathered {
     std::vector<history::PupilSeries> series;
     QStringList problems;
     int repeated = 0;  // series met again (the same file imported twice, a series in two files)
+    // Takes what one source read, keeping the series not met before.
+    void add(std::vector<history::PupilSeries> &&read, const QStringList &readProblems);
+
+private:
+    QSet<QString> seen_;
 };
 Gathered gather(const std::vector<history::ClassResultsSource *> &sources);
 

@@ -17,9 +17,9 @@ target_link_libraries(results_core PUBLIC drill_history Qt6::Core Qt6::Sql)
 target_sources(drill_windows PRIVATE ${RESULTS_DIR}/save_button.cpp)
 target_link_libraries(drill_windows PUBLIC results_core)
 
-find_package(Qt6 REQUIRED COMPONENTS PrintSupport)
+find_package(Qt6 REQUIRED COMPONENTS PrintSupport Concurrent)
 add_library(results_class_view STATIC ${RESULTS_DIR}/class_results_window.cpp)
-target_link_libraries(results_class_view PUBLIC results_core drill_windows Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(results_class_view PUBLIC results_core drill_windows Qt6::Widgets Qt6::PrintSupport Qt6::Concurrent)
 target_link_libraries(editor_gui PUBLIC results_class_view)
 
 # 30 pupils, a year of daily practice each, in the class view (make bench).

@@ -79,33 +79,35 @@ int lineAt(const QByteArray &bytes, int offset)
     return 1 + int(bytes.left(std::max(0, offset)).count('\n'));
 }
 
-// Reads one answer; an empty string when it is fine, else what is wrong.
-QString readAnswer(const QJsonValue &v, history::TimedAnswer &out)
+// Reads the answer whose columns start at `first` in the series' flat list
+// (one list per series, not one per answer: half a million small lists
+// would cost more to read than the answers themselves); an empty string
+// when it is fine, else what is wrong.
+QString readAnswer(const QJsonArray &list, qsizetype first, history::TimedAnswer &out)
 {
-    const QJsonArray a = v.toArray();
-    if (!v.isArray() || a.size() != kColumns.size())
-        return QStringLiteral("non ha le %1 colonne previste").arg(kColumns.size());
-    const auto at = whole(a[0], 0, kLatestMs);
-    const auto sentence = whole(a[1], 0, 10'000'000);
-    const auto line = whole(a[3], 0, 100'000'000);
-    const auto unit = whole(a[4], 0, 1000);
-    const auto pressed = whole(a[7], -100'000, 100'000);
-    const auto expected = whole(a[8], -100'000, 100'000);
-    const auto right = whole(a[9], 0, 1);
-    const auto category = whole(a[10], 0, 100'000);
-    const auto full = whole(a[11], 0, 1);
+    const auto column = [&](int c) { return list.at(first + c); };
+    const auto at = whole(column(0), 0, kLatestMs);
+    const auto sentence = whole(column(1), 0, 10'000'000);
+    const auto line = whole(column(3), 0, 100'000'000);
+    const auto unit = whole(column(4), 0, 1000);
+    const auto pressed = whole(column(7), -100'000, 100'000);
+    const auto expected = whole(column(8), -100'000, 100'000);
+    const auto right = whole(column(9), 0, 1);
+    const auto category = whole(column(10), 0, 100'000);
+    const auto full = whole(column(11), 0, 1);
     if (!at)
         return QStringLiteral("il momento non è una data valida");
     if (!sentence || !line || !unit || !pressed || !expected || !right || !category || !full)
         return QStringLiteral("un numero manca o è fuori misura");
-    if (!a[2].isString() || !a[5].isString() || !a[6].isString())
+    const QJsonValue fileValue = column(2), textValue = column(5), questionValue = column(6);
+    if (!fileValue.isString() || !textValue.isString() || !questionValue.isString())
         return QStringLiteral("un testo manca");
-    const QString file = a[2].toString(), text = a[5].toString();
+    const QString file = fileValue.toString(), text = textValue.toString();
     if (!plainText(file, kMaxTextLength) || !plainText(text, kMaxTextLength))
         return QStringLiteral("un testo è troppo lungo o contiene caratteri di controllo");
-    const auto q = questionNamed(a[6].toString());
+    const auto q = questionNamed(questionValue.toString());
     if (!q)
-        return QStringLiteral("la domanda «%1» non è conosciuta").arg(a[6].toString().left(40));
+        return QStringLiteral("la domanda «%1» non è conosciuta").arg(questionValue.toString().left(40));
     out.at = *at;
     history::AnswerEvent &e = out.event;
     e.sentence = int(*sentence);
@@ -146,15 +148,18 @@ QString readSeries(const QJsonValue &v, history::PupilSeries &out)
     out.closedAt = *end;
     out.series = {int(*answers), int(*errors), int(*grade), *duration};
     const QJsonValue given = o.value(QStringLiteral("domande"));
-    if (!given.isArray() || given.toArray().size() > kMaxAnswersPerSeries)
-        return QStringLiteral("l'elenco delle risposte manca o è troppo lungo");
     const QJsonArray list = given.toArray();
-    out.answers.reserve(std::size_t(list.size()));
-    for (qsizetype i = 0; i < list.size(); ++i) {
+    const qsizetype width = kColumns.size();
+    if (!given.isArray() || list.size() > kMaxAnswersPerSeries * width)
+        return QStringLiteral("l'elenco delle risposte manca o è troppo lungo");
+    if (list.size() % width != 0)
+        return QStringLiteral("l'elenco delle risposte non ha %1 colonne per risposta").arg(width);
+    out.answers.reserve(std::size_t(list.size() / width));
+    for (qsizetype first = 0; first < list.size(); first += width) {
         history::TimedAnswer a;
-        const QString wrong = readAnswer(list[i], a);
+        const QString wrong = readAnswer(list, first, a);
         if (!wrong.isEmpty())
-            return QStringLiteral("la risposta %1 %2").arg(i + 1).arg(wrong);
+            return QStringLiteral("la risposta %1 %2").arg(first / width + 1).arg(wrong);
         out.answers.push_back(std::move(a));
     }
     return {};
@@ -169,9 +174,12 @@ QByteArray writeResults(const Owner &owner, const std::vector<history::PupilSeri
         QJsonArray given;
         for (const history::TimedAnswer &t : s.answers) {
             const history::AnswerEvent &e = t.event;
-            given.append(QJsonArray{qint64(t.at), e.sentence, QString::fromStdString(e.sourceFile), e.sourceLine,
-                                    e.unit, QString::fromStdString(e.unitText), question(e.question), e.pressed,
-                                    e.expected, e.right ? 1 : 0, e.errorCategory, e.fullAnalysis ? 1 : 0});
+            for (const QJsonValue &v :
+                 {QJsonValue(qint64(t.at)), QJsonValue(e.sentence), QJsonValue(QString::fromStdString(e.sourceFile)),
+                  QJsonValue(e.sourceLine), QJsonValue(e.unit), QJsonValue(QString::fromStdString(e.unitText)),
+                  QJsonValue(question(e.question)), QJsonValue(e.pressed), QJsonValue(e.expected),
+                  QJsonValue(e.right ? 1 : 0), QJsonValue(e.errorCategory), QJsonValue(e.fullAnalysis ? 1 : 0)})
+                given.append(v);
         }
         all.append(QJsonObject{{QStringLiteral("id"), s.id},
                                {QStringLiteral("inizio"), qint64(s.startedAt)},

@@ -1,9 +1,9 @@
 #pragma once
 // "I miei risultati": a pupil's closed series, with their answers, in one
 // file she carries to the teacher (a USB stick, a shared folder). The file
-// is JSON, UTF-8, with its kind and version at the top; each answer is one
-// short array whose columns the file names, so a file of a year of practice
-// stays a few megabytes. The file holds the pupil's name and class and her
+// is JSON, UTF-8, with its kind and version at the top; the answers of a
+// series are one flat list, twelve columns an answer, which the file names,
+// so a file of a year of practice stays about a megabyte. The file holds the pupil's name and class and her
 // answers, nothing else.
 //
 // Reading is for the teacher's class view, and every file is untrusted: a
