@@ -37,14 +37,22 @@ namespace {
 
 constexpr int kTextPoints = 13;
 
-QString percent(int part, int whole)
+// Numbers and dates as an Italian teacher writes them, whatever the
+// machine's language.
+const QLocale &italian()
 {
-    return whole == 0 ? QStringLiteral("–") : QLocale().toString(100.0 * part / whole, 'f', 1) + QStringLiteral(" %");
+    static const QLocale locale(QLocale::Italian, QLocale::Italy);
+    return locale;
 }
 
-QString number(int n) { return QLocale().toString(n); }
+QString percent(int part, int whole)
+{
+    return whole == 0 ? QStringLiteral("–") : italian().toString(100.0 * part / whole, 'f', 1) + QStringLiteral(" %");
+}
 
-QString day(QDate d) { return QLocale().toString(d, QStringLiteral("d MMM yyyy")); }
+QString number(int n) { return italian().toString(n); }
+
+QString day(QDate d) { return italian().toString(d, QStringLiteral("d MMM yyyy")); }
 
 // A built-in sentence's words, for the teacher to recognise it.
 QString builtInText(int sentence)
@@ -84,8 +92,8 @@ Table pupilTable(const ClassSummary &s)
              QStringLiteral("Sbagliate")},
             {}};
     for (int g = 5; g >= 1; --g)
-        t.header << gradeName(g);
-    t.header << QStringLiteral("Ultima serie");
+        t.header << gradeName(g).replace(QLatin1Char(' '), QLatin1Char('\n'));
+    t.header << QStringLiteral("Ultima\nserie");
     const auto row = [](const QString &who, const QString &cls, const Totals &x) {
         QStringList r = {who, cls, number(x.series), number(x.answers), percent(x.wrong, x.answers)};
         for (int g = 5; g >= 1; --g)
@@ -106,7 +114,7 @@ Table weekTable(const ClassSummary &s)
              QStringLiteral("Sbagliate")},
             {}};
     for (int g = 5; g >= 1; --g)
-        t.header << gradeName(g);
+        t.header << gradeName(g).replace(QLatin1Char(' '), QLatin1Char('\n'));
     for (auto w = s.weeks.rbegin(); w != s.weeks.rend(); ++w) {  // the latest week on top
         QStringList r = {day(w->monday), number(w->totals.series), number(w->totals.answers),
                          percent(w->totals.wrong, w->totals.answers)};
@@ -133,12 +141,13 @@ Table errorTable(const ClassSummary &s)
 
 Table sentenceTable(const ClassSummary &s)
 {
-    Table t{{QStringLiteral("Frase"), QStringLiteral("Dove"), QStringLiteral("Parola più sbagliata"),
-             QStringLiteral("Sbagliate"), QStringLiteral("Risposte"), QStringLiteral("Alunni")},
+    // The sentence last: it is long, and the rest must show without scrolling.
+    Table t{{QStringLiteral("Sbagliate"), QStringLiteral("Risposte"), QStringLiteral("Alunni"),
+             QStringLiteral("Parola più\nsbagliata"), QStringLiteral("Dove"), QStringLiteral("Frase")},
             {}};
     for (const MissedSentence &m : s.missed)
-        t.rows.push_back({sentenceText(m), sentenceWhere(m), m.unit, number(m.wrong), number(m.answers),
-                          number(m.pupils)});
+        t.rows.push_back({number(m.wrong), number(m.answers), number(m.pupils), m.unit, sentenceWhere(m),
+                          sentenceText(m)});
     return t;
 }
 
@@ -151,8 +160,10 @@ void showTable(QTableWidget *w, const Table &t)
     w->setRowCount(int(t.rows.size()));
     for (int r = 0; r < int(t.rows.size()); ++r)
         for (int c = 0; c < int(t.rows[std::size_t(r)].size()); ++c) {
-            auto *item = new QTableWidgetItem(t.rows[std::size_t(r)][c]);
-            if (c > 0 && !t.rows[std::size_t(r)][c].isEmpty() && t.rows[std::size_t(r)][c].front().isDigit())
+            const QString &text = t.rows[std::size_t(r)][c];
+            auto *item = new QTableWidgetItem(text);
+            item->setToolTip(text);  // a long sentence, whole
+            if (!text.isEmpty() && text.front().isDigit())
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             w->setItem(r, c, item);
         }
@@ -219,14 +230,18 @@ ClassResultsWindow::ClassResultsWindow(Sources configured, std::vector<history::
     class_ = new QComboBox(this);
     pupil_ = new QComboBox(this);
     pupil_->setMinimumContentsLength(14);
+    pupil_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     const auto labelled = [this](const QString &text, QWidget *w) {
         auto *l = new QLabel(text, this);
         l->setBuddy(w);
         return l;
     };
-    bar->addWidget(import);
-    bar->addWidget(again);
-    bar->addSpacing(12);
+    // Two rows, so the window fits a screen 1024 wide in large type.
+    auto *files = new QHBoxLayout;
+    files->addWidget(import);
+    files->addWidget(again);
+    files->addStretch(1);
+    column->addLayout(files);
     bar->addWidget(labelled(QStringLiteral("&Dal"), from_));
     bar->addWidget(from_);
     bar->addWidget(labelled(QStringLiteral("a&l"), to_));
@@ -247,6 +262,7 @@ ClassResultsWindow::ClassResultsWindow(Sources configured, std::vector<history::
     pupils_->setSortingEnabled(true);
     weeks_ = newTable(this, QStringLiteral("settimane"));
     errors_ = newTable(this, QStringLiteral("errori"));
+    errors_->horizontalHeader()->setStretchLastSection(false);
     sentences_ = newTable(this, QStringLiteral("frasi"));
     tabs_->addTab(pupils_, QStringLiteral("Alunni"));
     tabs_->addTab(weeks_, QStringLiteral("Settimane"));

@@ -74,11 +74,6 @@ bool plainId(const QString &s)
     return true;
 }
 
-int lineAt(const QByteArray &bytes, int offset)
-{
-    return 1 + int(bytes.left(std::max(0, offset)).count('\n'));
-}
-
 // Reads the answer whose columns start at `first` in the series' flat list
 // (one list per series, not one per answer: half a million small lists
 // would cost more to read than the answers themselves); an empty string
@@ -216,9 +211,13 @@ std::vector<history::PupilSeries> readResults(const QByteArray &bytes, const QSt
         // A file of ours always starts with its kind: anything else is foreign.
         if (!bytes.contains(kKind.toUtf8()))
             return refuse(QStringLiteral("non è un file di risultati dell'analisi grammaticale"));
-        return refuse(QStringLiteral("è danneggiato o incompleto alla riga %1 (%2)")
-                          .arg(lineAt(bytes, parse.offset))
-                          .arg(parse.errorString()));
+        // Written compact, the file is one line: the place is a byte count.
+        if (parse.offset >= bytes.trimmed().size())
+            return refuse(QStringLiteral("è incompleto: si interrompe dopo %1 byte (forse la copia non è finita)")
+                              .arg(bytes.size()));
+        return refuse(QStringLiteral("è danneggiato alla posizione %1 (byte dall'inizio) su %2")
+                          .arg(parse.offset)
+                          .arg(bytes.size()));
     }
     const QJsonObject top = doc.object();
     if (!doc.isObject() || top.value(QStringLiteral("formato")).toString() != kKind)

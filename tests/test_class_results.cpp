@@ -161,7 +161,9 @@ void ClassResultsTest::untrustedFiles_data()
     QTest::addColumn<QString>("message");  // in the one problem, after the file's name
     const QByteArray good = QJsonDocument(goodFile()).toJson();
     QTest::newRow("good") << good << 2 << "";
-    QTest::newRow("cut short") << good.left(good.size() / 2) << 0 << "danneggiato o incompleto alla riga";
+    QTest::newRow("cut short") << good.left(good.size() / 2) << 0 << "è incompleto: si interrompe dopo";
+    QTest::newRow("a stray byte") << QByteArray(good).replace(good.indexOf("\"voto\""), 1, "#") << 0
+                                  << "è danneggiato alla posizione";
     QTest::newRow("empty") << QByteArray() << 0 << "non è un file di risultati";
     QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << 0 << "non è un file di risultati";
     QTest::newRow("foreign JSON") << QByteArray("{\"titolo\": \"compiti\"}") << 0 << "non è un file di risultati";
@@ -235,7 +237,7 @@ void ClassResultsTest::theSameSeriesImportedTwiceCountsOnce()
     QCOMPARE(window.summary().all.series, 2);
     QCOMPARE(window.summary().all.answers, 40);
     QCOMPARE(window.problems().size(), 2);
-    QVERIFY(window.problems()[0].startsWith("rotto.json: è danneggiato o incompleto"));
+    QVERIFY(window.problems()[0].startsWith("rotto.json: è incompleto"));
     QVERIFY(window.problems()[1].startsWith("non-esiste.json: non si può leggere"));
     QVERIFY(window.findChild<QWidget *>("problemi")->isVisibleTo(&window));
 }

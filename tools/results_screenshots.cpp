@@ -3,7 +3,7 @@
 // save their results files, and two files that cannot be read (one cut
 // short, one that is not a results file) so the list of problems shows.
 // Saved as class-results-WIDTHxHEIGHT.png (the pupils) and
-// class-results-errors-WIDTHxHEIGHT.png (the errors per question) in the
+// class-results-sentences-WIDTHxHEIGHT.png (the sentences missed most) in the
 // folder given.
 
 #include <QApplication>
@@ -54,9 +54,9 @@ int main(int argc, char *argv[])
     };
     QTimer::singleShot(1500, [&] {
         grab(QStringLiteral("class-results"));
-        window.findChild<QTabWidget *>()->setCurrentIndex(2);
+        window.findChild<QTabWidget *>()->setCurrentIndex(3);
         QTimer::singleShot(800, [&] {
-            grab(QStringLiteral("class-results-errors"));
+            grab(QStringLiteral("class-results-sentences"));
             app.quit();
         });
     });

@@ -32,3 +32,6 @@ add_fuzz_target(fuzz_lexicon ${CMAKE_SOURCE_DIR}/lexicon/lexicon.cpp)
 target_link_libraries(fuzz_lexicon PRIVATE Qt6::Core)
 add_fuzz_target(fuzz_class_list ${CMAKE_SOURCE_DIR}/history/class_list.cpp)
 target_link_libraries(fuzz_class_list PRIVATE Qt6::Core)
+# The results files pupils bring to the class view, with Qt Core's JSON.
+add_fuzz_target(fuzz_results_file ${CMAKE_SOURCE_DIR}/results/results_file.cpp ${CMAKE_SOURCE_DIR}/history/events.cpp)
+target_link_libraries(fuzz_results_file PRIVATE Qt6::Core)
