@@ -86,3 +86,5 @@ echo
 echo
 "$BUILD/bench_lexicon" "$BUILD/lessico/morph-it.lex" 2>>"$LOG"
 "$BUILD/bench_progress" "$RUNS" 2>>"$LOG"
+echo
+"$BUILD/bench_class_results" 2>>"$LOG"

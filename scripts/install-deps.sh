@@ -39,6 +39,9 @@ packages=(
     fonts-open-sans
     # the pupil's history: SQLite through Qt SQL, and the progress charts
     libqt6sql6-sqlite qt6-charts-dev
+    # the class view's PDF printout (Qt's print support; its headers come
+    # with qt6-base-dev)
+    libqt6printsupport6
 )
 # make windows and make windows-test only (scripts/install-deps.sh --windows):
 # the cross compilers, Qt's sources with dpkg-source, Ninja for Qt's build,
