@@ -112,17 +112,16 @@ Totals Totals::of(const history::PupilSeries &s)
     if (s.series.grade >= 1 && s.series.grade <= 5)
         ++t.grades[std::size_t(s.series.grade)];
     t.lastMs = s.closedAt;
-    auto &[series, answers, wrong, grades, asked, missed, lastMs] = t;
     for (const history::TimedAnswer &a : s.answers) {
-        ++answers;
-        wrong += a.event.right ? 0 : 1;
+        ++t.answers;
+        t.wrong += a.event.right ? 0 : 1;
         if (a.event.question == history::Question::Variable)
             continue;  // the first step is not a part of speech
         const int c = category(a.event.question, a.event.expected);
         if (c < 0)
             continue;
-        ++asked[std::size_t(c)];
-        missed[std::size_t(c)] += a.event.right ? 0 : 1;
+        ++t.asked[std::size_t(c)];
+        t.missed[std::size_t(c)] += a.event.right ? 0 : 1;
     }
     return t;
 }
