@@ -6,6 +6,7 @@ FUZZ_DIR ?= build-fuzz
 LEXICON_FUZZ_SECONDS ?= 20
 FUZZ_CLASS_SECONDS ?= 15
 FUZZ_SERVER_SECONDS ?= 15
+FUZZ_RESULTS_SECONDS ?= 15
 FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
@@ -64,6 +65,10 @@ fuzz: deps
 	@mkdir -p $(FUZZ_DIR)/corpus-server
 	@$(FUZZ_DIR)/fuzz_server_rows -max_total_time=$(FUZZ_SERVER_SECONDS) -max_len=4096 -print_final_stats=1 \
 		$(FUZZ_DIR)/corpus-server
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_results_file
+	@mkdir -p $(FUZZ_DIR)/corpus-risultati
+	@$(FUZZ_DIR)/fuzz_results_file -max_total_time=$(FUZZ_RESULTS_SECONDS) -max_len=16384 -print_final_stats=1 \
+		$(FUZZ_DIR)/corpus-risultati tests/fuzz/corpus-risultati
 
 bench: build
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks

@@ -90,3 +90,5 @@ for set in frasi_quotidiane_verifica frasi_quotidiane_terza; do
 done
 "$BUILD/bench_lexicon" "$BUILD/lessico/morph-it.lex" 2>>"$LOG"
 "$BUILD/bench_progress" "$RUNS" 2>>"$LOG"
+echo
+"$BUILD/bench_class_results" 2>>"$LOG"

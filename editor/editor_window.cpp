@@ -37,6 +37,7 @@
 #include "unit_editing.h"
 #include "unit_row.h"
 #include "word_column_preview.h"
+#include "results/class_results_window.h"
 
 namespace editor {
 
@@ -313,6 +314,10 @@ void EditorWindow::buildActions()
         connect(a, &QAction::triggered, this, [this, code] { setCode(row_->selected(), code); });
         editingActions_.push_back(a);
     }
+    // The class's results, gathered from the files the pupils saved.
+    QMenu *classMenu = menuBar()->addMenu(QStringLiteral("&Classe"));
+    connect(classMenu->addAction(QStringLiteral("&Risultati della classe…")), &QAction::triggered, this,
+            [this] { results::showClassResults(this); });
     // The teachers' guide, beside the window (not modal).
     QMenu *help = menuBar()->addMenu(QStringLiteral("A&iuto"));
     QAction *guide = help->addAction(QStringLiteral("&Guida alle raccolte di frasi"));

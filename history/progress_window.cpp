@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
@@ -301,15 +302,23 @@ ProgressWindow::ProgressWindow(const Progress &progress, QWidget *parent) : QDia
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     auto *close = new QPushButton(QStringLiteral("Chiudi"), this);
+    close->setObjectName(QStringLiteral("chiudi"));
     close->setFont(big(13, true));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    grid->addWidget(close, 2, 1, Qt::AlignRight);
+    // A row of its own, so other parts can put their buttons beside Chiudi.
+    auto *buttons = new QHBoxLayout;
+    buttons->setObjectName(QStringLiteral("pulsanti"));
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    grid->addLayout(buttons, 2, 0, 1, 2);
     // As large as the screen allows, never past it.
     const QRect room = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     resize(std::min(room.width() - 20, 1300), std::min(room.height() - 40, 860));
 }
 
-void showProgress(const QString &path, QWidget *parent)
+void showProgress(const QString &path, QWidget *parent) { showProgress(path, parent, {}); }
+
+void showProgress(const QString &path, QWidget *parent, const std::function<void(ProgressWindow &)> &extend)
 {
     Progress progress;
     const QString name = QStringLiteral("progressi");
@@ -323,6 +332,8 @@ void showProgress(const QString &path, QWidget *parent)
     }
     QSqlDatabase::removeDatabase(name);
     ProgressWindow window(progress, parent);
+    if (extend)
+        extend(window);
     window.exec();
 }
 

@@ -42,6 +42,9 @@ packages=(
     # a school's server: PostgreSQL through Qt SQL's driver; the tests start
     # a real server of their own
     libqt6sql6-psql postgresql
+    # the class view's PDF printout (Qt's print support; its headers come
+    # with qt6-base-dev)
+    libqt6printsupport6
 )
 # make windows and make windows-test only (scripts/install-deps.sh --windows):
 # the cross compilers, Qt's sources with dpkg-source, Ninja for Qt's build,

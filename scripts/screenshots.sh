@@ -30,3 +30,6 @@ cmake --build "$build" --target progress_screenshots >/dev/null
 timeout 60 "$build/progress_screenshots" "$out"
 echo "Pictures at $size in $out:"
 ls "$out"
+# "Risultati della classe" over a made-up class's results files.
+cmake --build "$build" --target results_screenshots >/dev/null
+timeout 60 "$build/results_screenshots" "$out"

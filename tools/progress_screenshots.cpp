@@ -13,6 +13,7 @@
 
 #include "history/progress_window.h"
 #include "history/sample_history.h"
+#include "results/save_button.h"
 
 int main(int argc, char *argv[])
 {
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
         progress = history::readProgress(db, QDate::currentDate());
     }
     history::ProgressWindow window(progress);
+    results::addSaveButton(window, path, {QStringLiteral("Anna R."), QStringLiteral("3B")});
     window.show();
     QTimer::singleShot(1500, [&] {
         const QSize screen = QGuiApplication::primaryScreen()->size();

@@ -8,6 +8,7 @@
 #include "../history/notice_box.h"
 #include "../history/progress_window.h"
 #include "../history/who_dialog.h"
+#include "../results/save_button.h"
 
 Program::Program()
 {
@@ -28,7 +29,11 @@ Program::Program()
             exercise_ = std::make_unique<engine::FormB>(state_, engine::ExerciseServices{
                 .clock = clock_, .random = random_, .audio = audio_, .collections = platform::readCollections,
                 .speech = speech_.get(), .history = history_.get(),
-                .showProgress = [historyPath](QWidget *over) { history::showProgress(historyPath, over); }});
+                .showProgress = [historyPath, pupil](QWidget *over) {
+                    history::showProgress(historyPath, over, [&](history::ProgressWindow &window) {
+                        results::addSaveButton(window, historyPath, {pupil.name, pupil.className});
+                    });
+                }});
             if (onExerciseLoaded)
                 onExerciseLoaded(*exercise_);
         }

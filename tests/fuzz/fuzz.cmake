@@ -37,3 +37,6 @@ target_link_libraries(fuzz_class_list PRIVATE Qt6::Core)
 # The rows the school's server sends back to the class view.
 add_fuzz_target(fuzz_server_rows ${CMAKE_SOURCE_DIR}/history/server_rows.cpp ${CMAKE_SOURCE_DIR}/history/events.cpp)
 target_link_libraries(fuzz_server_rows PRIVATE Qt6::Core)
+# The results files pupils bring to the class view, with Qt Core's JSON.
+add_fuzz_target(fuzz_results_file ${CMAKE_SOURCE_DIR}/results/results_file.cpp ${CMAKE_SOURCE_DIR}/history/events.cpp)
+target_link_libraries(fuzz_results_file PRIVATE Qt6::Core)
