@@ -314,10 +314,11 @@ void EditorWindow::buildActions()
         connect(a, &QAction::triggered, this, [this, code] { setCode(row_->selected(), code); });
         editingActions_.push_back(a);
     }
-    // The class's results, gathered from the files the pupils saved.
+    // The class's results, gathered from the school's server, where there is
+    // one, and from the files the pupils saved.
     QMenu *classMenu = menuBar()->addMenu(QStringLiteral("&Classe"));
     connect(classMenu->addAction(QStringLiteral("&Risultati della classe…")), &QAction::triggered, this,
-            [this] { results::showClassResults(this); });
+            [this] { results::showClassResults(this, results::schoolServer); });
     // The teachers' guide, beside the window (not modal).
     QMenu *help = menuBar()->addMenu(QStringLiteral("A&iuto"));
     QAction *guide = help->addAction(QStringLiteral("&Guida alle raccolte di frasi"));

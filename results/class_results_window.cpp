@@ -28,6 +28,7 @@
 #include <set>
 
 #include "class_csv.h"
+#include "history/server_results.h"
 #include "engine/sentence_bank.h"
 #include "results_file.h"
 
@@ -539,6 +540,18 @@ bool ClassResultsWindow::printPdf(const QString &path, QString &error) const
         return false;
     }
     return true;
+}
+
+Sources schoolServer()
+{
+    QStringList problems;
+    const history::ServerSettings settings = history::readServerSettings(history::serverSettingsFile(), problems);
+    for (const QString &p : problems)
+        qWarning("%s", qPrintable(p));
+    Sources out;
+    if (settings.configured())
+        out.push_back(std::make_unique<history::ServerResults>(settings));
+    return out;
 }
 
 void showClassResults(QWidget *parent, const std::function<Sources()> &configured)

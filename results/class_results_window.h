@@ -79,6 +79,10 @@ private:
     QTableWidget *sentences_;
 };
 
+// The school's server, when this machine's system setting names one (its
+// faults go to standard error, as the drill reports them); else none.
+Sources schoolServer();
+
 // Opens the view over `parent`; `configured` makes the sources of this
 // machine (none by default: only imported files).
 void showClassResults(QWidget *parent, const std::function<Sources()> &configured = {});
