@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "engine/collection_format.h"
 
@@ -226,7 +227,17 @@ bool withText(Features *f, std::size_t row, const std::string &text)
 
 std::string featureSummary(int code, const Features &f)
 {
-    return engine::collection::featureWords(code, f);
+    std::string words = engine::collection::featureWords(code, f);
+    // The box is narrow: a verb's compound tenses in the format's short
+    // spellings, which a collection reads as well.
+    static const std::pair<std::string_view, std::string_view> shorter[] = {
+        {"trapassato-prossimo", "trap-pross"}, {"trapassato-remoto", "trap-rem"},
+        {"passato-prossimo", "pass-pross"}, {"passato-remoto", "pass-rem"}, {"futuro-anteriore", "fut-ant"}};
+    if (takesVerbValues(code))
+        for (const auto &[longer, brief] : shorter)
+            if (const auto at = words.find(longer); at != std::string::npos)
+                words.replace(at, longer.size(), brief);
+    return words;
 }
 
 }  // namespace editor

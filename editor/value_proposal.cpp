@@ -27,8 +27,18 @@ bool anyKnown(const UnitWords &ws)
 void addProposedValues(std::vector<ProposedUnit> &units, const std::vector<UnitWords> &words)
 {
     for (std::size_t i = 0; i < units.size() && i < words.size(); ++i) {
-        if (!anyKnown(words[i]))
+        // Nouns, adjectives and verbs need a word something knows; the
+        // other kinds come from the grammar's closed lists as well, and a
+        // capital inside a sentence names a proper noun all the same.
+        const int code = units[i].unit.code;
+        if ((code == 3 || code == 5) && !anyKnown(words[i]))
             continue;
+        if (code == 2 && !anyKnown(words[i])) {
+            const ValueProposal p = proposeKind(units, words, i);
+            if (p.features.nounKind == engine::NounKind::Proprio && !p.doubt)
+                units[i].unit.features.nounKind = engine::NounKind::Proprio;
+            continue;
+        }
         engine::Features &f = units[i].unit.features;
         ValueProposal p;
         if (engine::takesVerbValues(units[i].unit.code)) {
