@@ -232,11 +232,14 @@ void measure(const std::vector<KeySentence> &key, editor::SentenceProposer &prop
                 if (right) {
                     ++tallies[fi].right;
                 } else {
-                    misses += std::to_string(s.index) + ": " + field.name + " «" + k.text + "» chiave «"
-                              + collection::featureWords(k.code, k.features) + "», proposta «"
-                              + (match ? collection::featureWords(match->code, match->features)
+                    // The field's values by number (the order of the choices).
+                    misses += std::to_string(s.index) + ": " + field.name + " «" + k.text + "» chiave "
+                              + std::to_string(field.get(k.features)) + " «"
+                              + collection::featureWords(k.code, k.features) + "», proposta "
+                              + (match ? std::to_string(field.get(match->features)) + " «"
+                                             + collection::featureWords(match->code, match->features) + "»"
                                        : std::string("(altro taglio o altra parte)"))
-                              + "»\n";
+                              + "\n";
                 }
             }
         }

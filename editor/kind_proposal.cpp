@@ -119,7 +119,7 @@ AdverbKind adverbKindOf(std::string_view w)
                                "sovente", "tuttavia", "dapprima", "frattempo", "improvvisamente", "immediatamente"};
     static const Words place = {"qui", "qua", "lì", "là", "su", "giù", "sopra", "sotto", "dentro", "fuori",
                                 "davanti", "dietro", "vicino", "lontano", "ovunque", "altrove", "dovunque",
-                                "intorno", "ci", "vi", "ne", "accanto", "laggiù", "lassù", "quaggiù", "quassù",
+                                "intorno", "ci", "vi", "ne", "c'", "v'", "accanto", "laggiù", "lassù", "quaggiù", "quassù",
                                 "indietro", "avanti", "dove", "oltre", "attorno", "dappertutto", "sottoterra"};
     static const Words quantity = {"molto", "poco", "tanto", "troppo", "più", "meno", "assai", "abbastanza",
                                    "parecchio", "niente", "nulla", "alquanto", "piuttosto", "tutto",
@@ -155,6 +155,13 @@ const Words kProperExclamations = {"oh", "ah", "ahi", "ahimè", "ohimè", "ehi",
                                    "ohi", "olà", "urrà", "uh", "puah", "bah", "toh", "ahia", "ehm", "uhm", "ih",
                                    "oibò", "ops", "orsù", "suvvia", "ecco"};
 
+// Words of other parts of speech that grammar books list as exclamations.
+const Words kImproperExclamations = {"bravo", "brava", "bravi", "brave", "peccato", "accidenti", "coraggio",
+                                     "aiuto", "basta", "zitto", "zitta", "zitti", "avanti", "silenzio", "viva",
+                                     "evviva", "diamine", "caspita", "ciao", "salve", "grazie", "attenzione",
+                                     "pazienza", "forza", "cavolo", "perbacco", "accipicchia", "mannaggia",
+                                     "magari", "via", "presto", "fermo", "fermi", "addio", "arrivederci"};
+
 bool anyWord(const UnitWords &ws, const char *tag)
 {
     for (const UnitWord &w : ws)
@@ -169,7 +176,7 @@ ValueProposal noun(const std::vector<ProposedUnit> &units, const UnitWords &ws, 
     const bool tagged = anyWord(ws, "np");
     const bool capital = startsWithCapital(units[at].unit.text);
     const bool opening = at == 0 || endsSentence(units[at - 1].unit.text);
-    const bool known = !ws.empty() && !ws.front().reading.tags.empty();
+    const bool known = !ws.empty() && ws.front().known;
     if (tagged || (capital && !opening)) {
         p.features.nounKind = NounKind::Proprio;
     } else if (capital && !known) {
@@ -341,11 +348,13 @@ ValueProposal exclamation(const std::vector<ProposedUnit> &units, const UnitWord
         p.features.exclamationKind = ExclamationKind::Locuzione;
     } else if (in(kProperExclamations, w)) {
         p.features.exclamationKind = ExclamationKind::Propria;
+    } else if (in(kImproperExclamations, w)) {
+        p.features.exclamationKind = ExclamationKind::Impropria;
     } else {
         // A word of another part of speech used as an exclamation
         // ("Bravo!", "Peccato!", "Aiuto!"); one nothing knows is most
         // likely a proper one.
-        const bool known = !ws.empty() && !ws.front().reading.tags.empty();
+        const bool known = !ws.empty() && ws.front().known;
         p.features.exclamationKind = known ? ExclamationKind::Impropria : ExclamationKind::Propria;
         p.doubt = !known;
     }

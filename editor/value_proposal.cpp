@@ -28,15 +28,21 @@ void addProposedValues(std::vector<ProposedUnit> &units, const std::vector<UnitW
 {
     for (std::size_t i = 0; i < units.size() && i < words.size(); ++i) {
         // Nouns, adjectives and verbs need a word something knows; the
-        // other kinds come from the grammar's closed lists as well, and a
-        // capital inside a sentence names a proper noun all the same.
+        // other kinds come from the grammar's closed lists as well, and so
+        // do a demonstrative or a possessive adjective, and a capital names
+        // a proper noun all the same.
         const int code = units[i].unit.code;
-        if ((code == 3 || code == 5) && !anyKnown(words[i]))
+        if (code == 5 && !anyKnown(words[i]))
             continue;
-        if (code == 2 && !anyKnown(words[i])) {
+        if ((code == 2 || code == 3) && !anyKnown(words[i])) {
             const ValueProposal p = proposeKind(units, words, i);
-            if (p.features.nounKind == engine::NounKind::Proprio && !p.doubt)
-                units[i].unit.features.nounKind = engine::NounKind::Proprio;
+            const bool fromLists = p.features.nounKind == engine::NounKind::Proprio
+                                   || (p.features.adjectiveKind != engine::AdjectiveKind::Unset
+                                       && p.features.adjectiveKind != engine::AdjectiveKind::Qualificativo);
+            if (fromLists) {
+                setKind(units[i].unit.features, code, p.features);
+                units[i].featuresToCheck = units[i].featuresToCheck || p.doubt;
+            }
             continue;
         }
         engine::Features &f = units[i].unit.features;
