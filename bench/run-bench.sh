@@ -84,5 +84,9 @@ echo
 # ... and on the everyday sentences written apart from the rules.
 "$BUILD/bench_editor_proposals" "$BUILD/analisi-grammaticale-frasi" "$(dirname "$0")/../tests/data/frasi_quotidiane.txt" 2>>"$LOG"
 echo
+# A verb's values and each word's kind: the built-in key, then the
+# everyday sentences keyed for them.
+"$BUILD/bench_value_proposals" 2>>"$LOG"
+"$BUILD/bench_value_proposals" "$(dirname "$0")/../tests/data/frasi_verbi.txt" "$(dirname "$0")/../tests/data/frasi_tipi.txt" 2>>"$LOG"
 "$BUILD/bench_lexicon" "$BUILD/lessico/morph-it.lex" 2>>"$LOG"
 "$BUILD/bench_progress" "$RUNS" 2>>"$LOG"
