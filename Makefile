@@ -5,6 +5,7 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 LEXICON_FUZZ_SECONDS ?= 20
 FUZZ_CLASS_SECONDS ?= 15
+ANALYSER_FUZZ_SECONDS ?= 15
 FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
@@ -59,6 +60,10 @@ fuzz: deps
 	@mkdir -p $(FUZZ_DIR)/corpus-classi
 	@$(FUZZ_DIR)/fuzz_class_list -max_total_time=$(FUZZ_CLASS_SECONDS) -max_len=4096 -print_final_stats=1 \
 		$(FUZZ_DIR)/corpus-classi tests/fuzz/corpus-classi
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_analyser_output
+	@mkdir -p $(FUZZ_DIR)/corpus-analisi
+	@$(FUZZ_DIR)/fuzz_analyser_output -max_total_time=$(ANALYSER_FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
+		$(FUZZ_DIR)/corpus-analisi tests/fuzz/corpus-analisi
 
 bench: build
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks

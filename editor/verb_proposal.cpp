@@ -399,6 +399,11 @@ ValueProposal proposeVerbValues(const std::vector<ProposedUnit> &units, const st
     // "stato" after essere is essere's own participle ("fossi stato").
     const std::string lemma = auxiliary && aux == "essere" && verb == "stare" && lexical != chain.front() ? aux : verb;
     f.lemma = particle ? pronominalInfinitive(lemma, ne) : lemma;
+    // The analyser's lemma is another program's output: only an infinitive
+    // a collection can hold is proposed.
+    const bool letters = std::all_of(f.lemma.begin(), f.lemma.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (!letters || engine::conjugationOf(f.lemma) == engine::Conjugation::Unset)
+        f.lemma.clear();
     if (f.lemma.empty())
         out.doubt = true;
     if (particle) {

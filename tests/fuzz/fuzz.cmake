@@ -32,3 +32,24 @@ add_fuzz_target(fuzz_lexicon ${CMAKE_SOURCE_DIR}/lexicon/lexicon.cpp)
 target_link_libraries(fuzz_lexicon PRIVATE Qt6::Core)
 add_fuzz_target(fuzz_class_list ${CMAKE_SOURCE_DIR}/history/class_list.cpp)
 target_link_libraries(fuzz_class_list PRIVATE Qt6::Core)
+
+# The analyser's output as the editor reads it, cut into units and given
+# a verb's values and each word's kind (the lexicon left out: its own
+# target reads it). Seeds: the analyser's output for a few sentences.
+add_fuzz_target(fuzz_analyser_output
+    ${CMAKE_SOURCE_DIR}/editor/analyser_stream.cpp
+    ${CMAKE_SOURCE_DIR}/editor/unit_rules.cpp
+    ${CMAKE_SOURCE_DIR}/editor/word_lexicon.cpp
+    ${CMAKE_SOURCE_DIR}/editor/lexicon_readings.cpp
+    ${CMAKE_SOURCE_DIR}/editor/verb_proposal.cpp
+    ${CMAKE_SOURCE_DIR}/editor/kind_proposal.cpp
+    ${CMAKE_SOURCE_DIR}/editor/value_proposal.cpp
+    ${CMAKE_SOURCE_DIR}/lexicon/lexicon.cpp
+    ${CMAKE_SOURCE_DIR}/engine/collection_format.cpp
+    ${CMAKE_SOURCE_DIR}/engine/features.cpp
+    ${CMAKE_SOURCE_DIR}/engine/further_questions.cpp
+    ${CMAKE_SOURCE_DIR}/engine/utf8_text.cpp
+    ${CMAKE_SOURCE_DIR}/engine/text_decoding.cpp
+    ${CMAKE_SOURCE_DIR}/engine/word_room.cpp
+    ${CMAKE_SOURCE_DIR}/layouts/exercise_layout.cpp)
+target_link_libraries(fuzz_analyser_output PRIVATE Qt6::Core)
