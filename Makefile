@@ -7,6 +7,7 @@ LEXICON_FUZZ_SECONDS ?= 20
 FUZZ_CLASS_SECONDS ?= 15
 FUZZ_SERVER_SECONDS ?= 15
 FUZZ_RESULTS_SECONDS ?= 15
+ANALYSER_FUZZ_SECONDS ?= 15
 FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
@@ -69,6 +70,10 @@ fuzz: deps
 	@mkdir -p $(FUZZ_DIR)/corpus-risultati
 	@$(FUZZ_DIR)/fuzz_results_file -max_total_time=$(FUZZ_RESULTS_SECONDS) -max_len=16384 -print_final_stats=1 \
 		$(FUZZ_DIR)/corpus-risultati tests/fuzz/corpus-risultati
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_analyser_output
+	@mkdir -p $(FUZZ_DIR)/corpus-analisi
+	@$(FUZZ_DIR)/fuzz_analyser_output -max_total_time=$(ANALYSER_FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 \
+		$(FUZZ_DIR)/corpus-analisi tests/fuzz/corpus-analisi
 
 bench: build
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks

@@ -46,3 +46,7 @@ add_dependencies(benchmarks bench_lexicon lexicon_data)
 drill_bench(bench_progress ${BENCH_DIR}/progress_open.cpp ${BENCH_DIR}/paint_probe.h)
 target_link_libraries(bench_progress PRIVATE drill_windows)
 add_dependencies(benchmarks bench_progress)
+# The editor's proposals of a verb's values and of each word's kind.
+drill_bench(bench_value_proposals ${BENCH_DIR}/value_proposals.cpp ${BENCH_DIR}/key_sentences.h)
+target_link_libraries(bench_value_proposals PRIVATE editor_core)
+add_dependencies(benchmarks bench_value_proposals lexicon_data)

@@ -88,6 +88,10 @@ for set in frasi_quotidiane_verifica frasi_quotidiane_terza; do
     "$BUILD/bench_editor_proposals" "$BUILD/analisi-grammaticale-frasi" "$(dirname "$0")/../tests/data/$set.txt" 2>>"$LOG"
     echo
 done
+# A verb's values and each word's kind: the built-in key, then the
+# everyday sentences keyed for them.
+"$BUILD/bench_value_proposals" 2>>"$LOG"
+"$BUILD/bench_value_proposals" "$(dirname "$0")/../tests/data/frasi_verbi.txt" "$(dirname "$0")/../tests/data/frasi_tipi.txt" 2>>"$LOG"
 "$BUILD/bench_lexicon" "$BUILD/lessico/morph-it.lex" 2>>"$LOG"
 "$BUILD/bench_progress" "$RUNS" 2>>"$LOG"
 echo

@@ -10,6 +10,9 @@ add_library(editor_core STATIC
     ${EDITOR_DIR}/lexicon_readings.cpp
     ${EDITOR_DIR}/feature_table.cpp
     ${EDITOR_DIR}/feature_proposal.cpp
+    ${EDITOR_DIR}/verb_proposal.cpp
+    ${EDITOR_DIR}/kind_proposal.cpp
+    ${EDITOR_DIR}/value_proposal.cpp
     ${EDITOR_DIR}/unit_rules.cpp
     ${EDITOR_DIR}/sentence_proposer.cpp
     ${EDITOR_DIR}/proposal_service.cpp

@@ -229,8 +229,22 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     connect(row_, &UnitRow::featureKey, this, [this](int unit, char key) {
         std::size_t r = 0;
         int value = 0;
-        if (const ProposedUnit *u = row_->unitAt(unit); u && featureForKey(key, u->unit.code, &r, &value))
+        if (const ProposedUnit *u = row_->unitAt(unit); u && featureForKey(key, u->unit.code, u->unit.features, &r, &value))
             setFeature(unit, r, value);
+        else if (u && textRowForKey(key, u->unit.code, &r))
+            features_->focusText(r);
+    });
+    // A verb's infinitive typed in the panel: set like a chosen value.
+    connect(features_, &FeaturePanel::textChanged, this, [this](std::size_t r, const QString &text) {
+        const int unit = row_->selected();
+        if (unit < 0 || unit >= int(units_.size()))
+            return;
+        ProposedUnit &u = units_[std::size_t(unit)];
+        if (!withText(&u.unit.features, r, text.toStdString()))
+            return;
+        u.featuresToCheck = false;
+        applyUnits(units_);
+        row_->select(unit);
     });
     connect(onlyThese_, &QCheckBox::toggled, this, [this](bool on) {
         doc_.setOnlyThese(on);

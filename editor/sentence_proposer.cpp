@@ -1,6 +1,9 @@
 #include "sentence_proposer.h"
 
 #include <QOperatingSystemVersion>
+#include <optional>
+
+#include "value_proposal.h"
 
 namespace editor {
 
@@ -59,10 +62,14 @@ std::vector<ProposedUnit> SentenceProposer::propose(const QString &text)
     const std::string clean = cleanSentence(text.toStdString());
     if (clean.empty())
         return {};
+    std::vector<UnitWords> words;
+    std::vector<ProposedUnit> units;
+    std::optional<std::vector<Token>> tokens;
     if (analyser_ && analyser_->usable())
-        if (auto tokens = analyser_->analyse(QString::fromStdString(clean)))
-            return proposeUnits(*tokens, lexicon_.get());
-    return proposeUnits(plainTokens(clean), lexicon_.get());
+        tokens = analyser_->analyse(QString::fromStdString(clean));
+    units = proposeUnits(tokens ? *tokens : plainTokens(clean), lexicon_.get(), nullptr, &words);
+    addProposedValues(units, words);
+    return units;
 }
 
 }  // namespace editor

@@ -1085,6 +1085,23 @@ std::vector<ProposedUnit> toUnits(const std::vector<Word> &words)
     return units;
 }
 
+// The words of each unit of toUnits(), grouped the same way, for the
+// proposals of a verb's values and of a word's kind.
+std::vector<UnitWords> unitWordsOf(const std::vector<Word> &words)
+{
+    std::vector<UnitWords> out;
+    for (const Word &w : words) {
+        if (!(w.joinPrevious && !out.empty()))
+            out.emplace_back();
+        UnitWord u{w.lower, w.reading, {}, w.known || w.fromLexicon};
+        for (const auto &alt : w.alternatives)
+            if (alt.size() == 1)
+                u.others.push_back(alt.front());
+        out.back().push_back(std::move(u));
+    }
+    return out;
+}
+
 }  // namespace
 
 std::vector<RepairRule> repairRules()
@@ -1096,7 +1113,7 @@ std::vector<RepairRule> repairRules()
 }
 
 std::vector<ProposedUnit> proposeUnits(const std::vector<Token> &tokens, const lexicon::Lexicon *lex,
-                                       std::vector<std::string> *firedRepairs)
+                                       std::vector<std::string> *firedRepairs, std::vector<UnitWords> *unitWords)
 {
     std::vector<Word> words = buildWords(tokens, lex);
     readFromLexicon(words, lex);
@@ -1106,6 +1123,8 @@ std::vector<ProposedUnit> proposeUnits(const std::vector<Token> &tokens, const l
     resolveChe(words);
     groupVerbs(words);
     joinPhrases(words);
+    if (unitWords)
+        *unitWords = unitWordsOf(words);
     return toUnits(words);
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "analyser_stream.h"
+#include "unit_words.h"
 #include "engine/collection_format.h"
 
 namespace lexicon {
@@ -31,9 +32,12 @@ struct ProposedUnit {
 
 // Words the analyser does not know are read from the full-form lexicon when
 // one is given. `firedRepairs` collects the names of the repairs that
-// changed a reading, for the tests.
+// changed a reading, for the tests. `unitWords`, when given, receives the
+// written words of each unit, from which addProposedValues() proposes a
+// verb's values and each word's kind.
 std::vector<ProposedUnit> proposeUnits(const std::vector<Token> &tokens, const lexicon::Lexicon *lex = nullptr,
-                                       std::vector<std::string> *firedRepairs = nullptr);
+                                       std::vector<std::string> *firedRepairs = nullptr,
+                                       std::vector<UnitWords> *unitWords = nullptr);
 
 // The context repairs, each with the ordinary sentence that shows it and
 // that sentence's units as "testo/codice" ("Il/1 gatto/2 dorme./5"). Where

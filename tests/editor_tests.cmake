@@ -23,3 +23,7 @@ add_dependencies(test_repair_rules lexicon_data)
 
 # Features in the editor: keys, buttons, the lexicon's proposals.
 editor_test(test_editor_features editor_gui)
+
+# A verb's values and each word's kind proposed from the tags; the panel's
+# keyboard path for a verb.
+editor_test(test_editor_values editor_gui)

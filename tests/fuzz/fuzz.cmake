@@ -40,3 +40,24 @@ target_link_libraries(fuzz_server_rows PRIVATE Qt6::Core)
 # The results files pupils bring to the class view, with Qt Core's JSON.
 add_fuzz_target(fuzz_results_file ${CMAKE_SOURCE_DIR}/results/results_file.cpp ${CMAKE_SOURCE_DIR}/history/events.cpp)
 target_link_libraries(fuzz_results_file PRIVATE Qt6::Core)
+# The analyser's output as the editor reads it, cut into units and given
+# a verb's values and each word's kind (the lexicon left out: its own
+# target reads it). Seeds: the analyser's output for a few sentences.
+add_fuzz_target(fuzz_analyser_output
+    ${CMAKE_SOURCE_DIR}/editor/analyser_stream.cpp
+    ${CMAKE_SOURCE_DIR}/editor/unit_rules.cpp
+    ${CMAKE_SOURCE_DIR}/editor/word_lexicon.cpp
+    ${CMAKE_SOURCE_DIR}/editor/lexicon_readings.cpp
+    ${CMAKE_SOURCE_DIR}/editor/verb_proposal.cpp
+    ${CMAKE_SOURCE_DIR}/editor/kind_proposal.cpp
+    ${CMAKE_SOURCE_DIR}/editor/value_proposal.cpp
+    ${CMAKE_SOURCE_DIR}/lexicon/lexicon.cpp
+    ${CMAKE_SOURCE_DIR}/engine/collection_format.cpp
+    ${CMAKE_SOURCE_DIR}/engine/kind_words.cpp
+    ${CMAKE_SOURCE_DIR}/engine/features.cpp
+    ${CMAKE_SOURCE_DIR}/engine/further_questions.cpp
+    ${CMAKE_SOURCE_DIR}/engine/utf8_text.cpp
+    ${CMAKE_SOURCE_DIR}/engine/text_decoding.cpp
+    ${CMAKE_SOURCE_DIR}/engine/word_room.cpp
+    ${CMAKE_SOURCE_DIR}/layouts/exercise_layout.cpp)
+target_link_libraries(fuzz_analyser_output PRIVATE Qt6::Core)
