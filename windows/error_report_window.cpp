@@ -54,15 +54,23 @@ void FRM_ERRORI::showFurtherRows()
         Lberrori[q.errorCategory]->setVisible(true);
     }
     Titolo_tipi->setVisible(true);
-    // The second column runs below the buttons' place: they move under it and
-    // the window grows by as much. Rows 15 and 16, never named and kept below
-    // the lower edge, would then come into view.
+    if (RR[15]->isHidden())
+        return;  // already laid out below
+    // The second column moves away from the first's long names, so that the
+    // two read apart; it runs below the buttons' place: they move under it
+    // and the window grows by as much. Rows 15 and 16, never named and kept
+    // below the lower edge, would then come into view.
+    constexpr int kGap = 40;
+    Titolo_tipi->move(Titolo_tipi->x() + kGap, Titolo_tipi->y());
     int bottom = 0;
-    for (int k : engine::furtherErrorCategories())
+    for (int k : engine::furtherErrorCategories()) {
+        if (k >= 17) {
+            RR[k]->move(RR[k]->x() + kGap, RR[k]->y());
+            Lberrori[k]->move(Lberrori[k]->x() + kGap, Lberrori[k]->y());
+        }
         bottom = std::max(bottom, Lberrori[k]->geometry().bottom());
-    const int shift = bottom + 12 - Command2->y();
-    if (shift <= 0 || RR[15]->isHidden())
-        return;  // already grown
+    }
+    const int shift = std::max(0, bottom + 12 - Command2->y());
     for (int k : {15, 16}) {
         RR[k]->setVisible(false);
         Lberrori[k]->setVisible(false);
