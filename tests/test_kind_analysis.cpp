@@ -114,66 +114,49 @@ void KindAnalysisTest::walkOfEachKind_data()
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("path");
 
-    Features f;
-    f.kind = ArticleKind::Partitivo;
-    f.gender = Gender::Femminile;
-    f.number = Number::Plurale;
-    QTest::newRow("article") << 1 << f
-                             << QStringList{"Che tipo di articolo è?", "È maschile o femminile?", "È singolare o plurale?"}
-                             << QStringList{"Partitivo", "Femminile", "Plurale"}
-                             << QStringList{"Partitivo", "Femminile", "Plurale"};
-    f = {};
-    f.nounKind = NounKind::Proprio;
-    f.gender = Gender::Maschile;
-    f.number = Number::Singolare;
-    QTest::newRow("proper noun") << 2 << f
-                                 << QStringList{"Che tipo di nome è?", "È maschile o femminile?", "È singolare o plurale?"}
-                                 << QStringList{"Proprio", "Maschile", "Singolare"}
-                                 << QStringList{"proprio", "Maschile", "Singolare"};
-    f = {};
-    f.adjectiveKind = AdjectiveKind::Qualificativo;
-    f.degree = Degree::Superlativo;
-    f.gender = Gender::Femminile;
-    f.number = Number::Singolare;
+    QTest::newRow("article")
+        << 1 << Features{.kind = ArticleKind::Partitivo, .gender = Gender::Femminile, .number = Number::Plurale}
+        << QStringList{"Che tipo di articolo è?", "È maschile o femminile?", "È singolare o plurale?"}
+        << QStringList{"Partitivo", "Femminile", "Plurale"} << QStringList{"Partitivo", "Femminile", "Plurale"};
+    QTest::newRow("proper noun")
+        << 2 << Features{.gender = Gender::Maschile, .number = Number::Singolare, .nounKind = NounKind::Proprio}
+        << QStringList{"Che tipo di nome è?", "È maschile o femminile?", "È singolare o plurale?"}
+        << QStringList{"Proprio", "Maschile", "Singolare"} << QStringList{"proprio", "Maschile", "Singolare"};
     QTest::newRow("qualifying adjective, superlative")
-        << 3 << f
-        << QStringList{"Che tipo di aggettivo è?", "Di che grado è?", "È maschile o femminile?", "È singolare o plurale?"}
+        << 3
+        << Features{.gender = Gender::Femminile,
+                    .number = Number::Singolare,
+                    .adjectiveKind = AdjectiveKind::Qualificativo,
+                    .degree = Degree::Superlativo}
+        << QStringList{"Che tipo di aggettivo è?", "Di che grado è?", "È maschile o femminile?",
+                       "È singolare o plurale?"}
         << QStringList{"Qualificativo", "Superlativo", "Femminile", "Singolare"}
         << QStringList{"qualificativo", "qualificativo, grado superlativo", "Femminile", "Singolare"};
-    f = {};
-    f.adjectiveKind = AdjectiveKind::Esclamativo;
-    f.number = Number::Plurale;
     QTest::newRow("exclamative adjective, no degree, no gender")
-        << 3 << f << QStringList{"Che tipo di aggettivo è?", "È singolare o plurale?"}
-        << QStringList{"Esclamativo", "Plurale"} << QStringList{"esclamativo", "Plurale"};
-    f = {};
-    f.pronounKind = PronounKind::Personale;
-    f.pronounPerson = Person::Seconda;
-    f.number = Number::Plurale;
+        << 3 << Features{.number = Number::Plurale, .adjectiveKind = AdjectiveKind::Esclamativo}
+        << QStringList{"Che tipo di aggettivo è?", "È singolare o plurale?"} << QStringList{"Esclamativo", "Plurale"}
+        << QStringList{"esclamativo", "Plurale"};
     QTest::newRow("personal pronoun")
-        << 4 << f << QStringList{"Che tipo di pronome è?", "A quale persona è?", "È singolare o plurale?"}
+        << 4
+        << Features{.number = Number::Plurale, .pronounKind = PronounKind::Personale, .pronounPerson = Person::Seconda}
+        << QStringList{"Che tipo di pronome è?", "A quale persona è?", "È singolare o plurale?"}
         << QStringList{"Personale", "Seconda persona", "Plurale"}
         << QStringList{"personale", "personale, 2ª persona", "Plurale"};
-    f = {};
-    f.pronounKind = PronounKind::Relativo;
-    QTest::newRow("relative pronoun, nothing more") << 4 << f << QStringList{"Che tipo di pronome è?"}
-                                                    << QStringList{"Relativo"} << QStringList{"relativo"};
-    f = {};
-    f.adverbKind = AdverbKind::Interrogativo;
-    QTest::newRow("adverb, the last of eight") << 6 << f << QStringList{"Che tipo di avverbio è?"}
-                                               << QStringList{"Interrogativo"} << QStringList{"interrogativo"};
-    f = {};
-    f.prepositionKind = PrepositionKind::Locuzione;
-    QTest::newRow("prepositional phrase") << 7 << f << QStringList{"Che tipo di preposizione è?"}
-                                          << QStringList{"Locuzione"} << QStringList{"locuzione prepositiva"};
-    f = {};
-    f.conjunctionKind = ConjunctionKind::Subordinante;
-    QTest::newRow("conjunction") << 8 << f << QStringList{"Che tipo di congiunzione è?"}
-                                 << QStringList{"Subordinante"} << QStringList{"subordinante"};
-    f = {};
-    f.exclamationKind = ExclamationKind::Impropria;
-    QTest::newRow("exclamation") << 9 << f << QStringList{"Che tipo di esclamazione è?"}
-                                 << QStringList{"Impropria"} << QStringList{"impropria"};
+    QTest::newRow("relative pronoun, nothing more")
+        << 4 << Features{.pronounKind = PronounKind::Relativo} << QStringList{"Che tipo di pronome è?"}
+        << QStringList{"Relativo"} << QStringList{"relativo"};
+    QTest::newRow("adverb, the last of eight")
+        << 6 << Features{.adverbKind = AdverbKind::Interrogativo} << QStringList{"Che tipo di avverbio è?"}
+        << QStringList{"Interrogativo"} << QStringList{"interrogativo"};
+    QTest::newRow("prepositional phrase")
+        << 7 << Features{.prepositionKind = PrepositionKind::Locuzione} << QStringList{"Che tipo di preposizione è?"}
+        << QStringList{"Locuzione"} << QStringList{"locuzione prepositiva"};
+    QTest::newRow("conjunction") << 8 << Features{.conjunctionKind = ConjunctionKind::Subordinante}
+                                 << QStringList{"Che tipo di congiunzione è?"} << QStringList{"Subordinante"}
+                                 << QStringList{"subordinante"};
+    QTest::newRow("exclamation") << 9 << Features{.exclamationKind = ExclamationKind::Impropria}
+                                 << QStringList{"Che tipo di esclamazione è?"} << QStringList{"Impropria"}
+                                 << QStringList{"impropria"};
 }
 
 void KindAnalysisTest::walkOfEachKind()
@@ -224,36 +207,29 @@ void KindAnalysisTest::wrongKindIsFiledAndKept_data()
     QTest::addColumn<QString>("row");     // its name in the error report
     QTest::addColumn<QString>("stored");  // the question's name in the history
 
-    Features f;
-    f.kind = ArticleKind::Determinativo;
-    QTest::newRow("article") << 1 << f << 12 << "Tipo di articolo" << "tipo";
-    f = {};
-    f.nounKind = NounKind::Comune;
-    QTest::newRow("noun") << 2 << f << 24 << "Tipo di nome" << "tipo di nome";
-    f = {};
-    f.adjectiveKind = AdjectiveKind::Possessivo;
-    QTest::newRow("adjective") << 3 << f << 25 << "Tipo di aggettivo" << "tipo di aggettivo";
-    f = {};
-    f.degree = Degree::Comparativo;  // the kind left out of the walk by the key
-    QTest::newRow("degree") << 3 << f << 26 << "Grado dell'aggettivo" << "grado";
-    f = {};
-    f.pronounKind = PronounKind::Dimostrativo;
-    QTest::newRow("pronoun") << 4 << f << 27 << "Tipo di pronome" << "tipo di pronome";
-    f = {};
-    f.pronounPerson = Person::Prima;
-    QTest::newRow("pronoun's person") << 4 << f << 28 << "Persona del pronome" << "persona del pronome";
-    f = {};
-    f.adverbKind = AdverbKind::Tempo;
-    QTest::newRow("adverb") << 6 << f << 29 << "Tipo di avverbio" << "tipo di avverbio";
-    f = {};
-    f.prepositionKind = PrepositionKind::Semplice;
-    QTest::newRow("preposition") << 7 << f << 30 << "Tipo di preposizione" << "tipo di preposizione";
-    f = {};
-    f.conjunctionKind = ConjunctionKind::Coordinante;
-    QTest::newRow("conjunction") << 8 << f << 31 << "Tipo di congiunzione" << "tipo di congiunzione";
-    f = {};
-    f.exclamationKind = ExclamationKind::Propria;
-    QTest::newRow("exclamation") << 9 << f << 32 << "Tipo di esclamazione" << "tipo di esclamazione";
+    QTest::newRow("article") << 1 << Features{.kind = ArticleKind::Determinativo} << 12 << "Tipo di articolo"
+                             << "tipo";
+    QTest::newRow("noun") << 2 << Features{.nounKind = NounKind::Comune} << 24 << "Tipo di nome"
+                          << "tipo di nome";
+    QTest::newRow("adjective") << 3 << Features{.adjectiveKind = AdjectiveKind::Possessivo} << 25 << "Tipo di aggettivo"
+                               << "tipo di aggettivo";
+    QTest::newRow("degree") << 3 << Features{.degree = Degree::Comparativo} << 26 << "Grado dell'aggettivo"
+                            << "grado";
+    QTest::newRow("pronoun") << 4 << Features{.pronounKind = PronounKind::Dimostrativo} << 27 << "Tipo di pronome"
+                             << "tipo di pronome";
+    QTest::newRow("pronoun's person") << 4 << Features{.pronounPerson = Person::Prima} << 28 << "Persona del pronome"
+                                      << "persona del pronome";
+    QTest::newRow("adverb") << 6 << Features{.adverbKind = AdverbKind::Tempo} << 29 << "Tipo di avverbio"
+                            << "tipo di avverbio";
+    QTest::newRow("preposition") << 7 << Features{.prepositionKind = PrepositionKind::Semplice} << 30
+                                 << "Tipo di preposizione"
+                                 << "tipo di preposizione";
+    QTest::newRow("conjunction") << 8 << Features{.conjunctionKind = ConjunctionKind::Coordinante} << 31
+                                 << "Tipo di congiunzione"
+                                 << "tipo di congiunzione";
+    QTest::newRow("exclamation") << 9 << Features{.exclamationKind = ExclamationKind::Propria} << 32
+                                 << "Tipo di esclamazione"
+                                 << "tipo di esclamazione";
 }
 
 void KindAnalysisTest::wrongKindIsFiledAndKept()
@@ -296,9 +272,7 @@ void KindAnalysisTest::wrongKindIsFiledAndKept()
 
 void KindAnalysisTest::modeOffAsksNoKind()
 {
-    Features f;
-    f.adverbKind = AdverbKind::Modo;
-    KindDrill d(6, f, false);
+    KindDrill d(6, Features{.adverbKind = AdverbKind::Modo}, false);
     QVERIFY(d.form->Domanda->isHidden());
     QCOMPARE(d.word(), 2);
     QCOMPARE(d.state.answerCount, 2);
@@ -306,9 +280,7 @@ void KindAnalysisTest::modeOffAsksNoKind()
 
 void KindAnalysisTest::reportHoldsEveryRowAndFits()
 {
-    Features f;
-    f.adverbKind = AdverbKind::Modo;
-    KindDrill d(6, f);
+    KindDrill d(6, Features{.adverbKind = AdverbKind::Modo});
     QVERIFY(d.press(d.form->Command8));
     FRM_ERRORI *report = d.form->errorReport();
     QVERIFY(QTest::qWaitForWindowExposed(report));

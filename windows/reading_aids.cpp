@@ -45,8 +45,11 @@ ReadingAids::ReadingAids(FormB &form, speech::SpeechEngine *engine, history::Rec
         faced.push_back(form.display[i]);
     for (int i = 1; i <= 9; ++i)
         faced.push_back(form.Com[i]);
+    // The choice buttons, the article's kind's among them, change their
+    // captions with each question and keep their face.
     for (layout::Button *b : form.furtherButtons())
-        faced.push_back(b);
+        if (std::find(form.Scelta.begin(), form.Scelta.end(), b) == form.Scelta.end())
+            faced.push_back(b);
     for (QWidget *w : faced)
         designFonts_[w] = w->font();
 
