@@ -24,7 +24,7 @@ struct UsedFlags : std::vector<OrEmpty<int>> {
 struct DrillState {
     SentenceBank bank;  // word table and code table
     UsedFlags sentenceUsed = UsedFlags(rules::kBankRows);  // 1 once drawn
-    std::array<OrEmpty<int>, 32> errorTally{};  // wrong answers by error category
+    std::array<OrEmpty<int>, 33> errorTally{};  // wrong answers by error category, 1..32
 
     OrEmpty<int> currentSentence;
     OrEmpty<int> currentWord;   // 1..word count, N+1 once the sentence is done

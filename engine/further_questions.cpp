@@ -103,11 +103,98 @@ int tenseChoice(const Features &f)
 
 int conjugationChoice(const Features &f) { return f.lemma.empty() ? 0 : int(conjugationOf(f.lemma)); }
 
+// The kinds: one hue for the kinds a school grammar lists first, another for
+// the rest (the determiners beside the qualifying adjective, the judging
+// adverbs beside those of circumstance, ...). A locution's button says
+// "Locuzione": the question names the part of speech.
+constexpr int kKindA = 0xC0FFC0, kKindB = 0xFFFFC0, kKindC = 0xFFD8A8;
+
+std::vector<Choice> articleKinds(const Features &)
+{
+    return {{"Determinativo", 0xC0FFC0, "Determinativo"},
+            {"Indeterminativo", 0xFFFFC0, "Indeterminativo"},
+            {"Partitivo", 0xAE8C62, "Partitivo"}};
+}
+
+std::vector<Choice> nounKinds(const Features &)
+{
+    return {{"Comune", kKindA, "comune"}, {"Proprio", kKindB, "proprio"}};
+}
+
+std::vector<Choice> adjectiveKinds(const Features &)
+{
+    return {{"Qualificativo", kKindA, "qualificativo"}, {"Possessivo", kKindB, "possessivo"},
+            {"Dimostrativo", kKindB, "dimostrativo"},   {"Indefinito", kKindB, "indefinito"},
+            {"Numerale", kKindB, "numerale"},           {"Interrogativo", kKindC, "interrogativo"},
+            {"Esclamativo", kKindC, "esclamativo"}};
+}
+
+std::vector<Choice> degrees(const Features &)
+{
+    return {{"Positivo", 0xE8E8FF, "grado positivo"},
+            {"Comparativo", 0xC8C8FF, "grado comparativo"},
+            {"Superlativo", 0xA8A8FF, "grado superlativo"}};
+}
+
+std::vector<Choice> pronounKinds(const Features &)
+{
+    return {{"Personale", kKindA, "personale"},         {"Possessivo", kKindB, "possessivo"},
+            {"Dimostrativo", kKindB, "dimostrativo"},   {"Indefinito", kKindB, "indefinito"},
+            {"Relativo", kKindC, "relativo"},           {"Interrogativo", kKindC, "interrogativo"},
+            {"Esclamativo", kKindC, "esclamativo"}};
+}
+
+std::vector<Choice> adverbKinds(const Features &)
+{
+    return {{"Di modo", kKindA, "di modo"},
+            {"Di tempo", kKindA, "di tempo"},
+            {"Di luogo", kKindA, "di luogo"},
+            {"Di quantità", kKindA, "di quantità"},
+            {"Di affermazione", kKindB, "di affermazione"},
+            {"Di negazione", kKindB, "di negazione"},
+            {"Di dubbio", kKindB, "di dubbio"},
+            {"Interrogativo", kKindC, "interrogativo"}};
+}
+
+std::vector<Choice> prepositionKinds(const Features &)
+{
+    return {{"Semplice", kKindA, "semplice"},
+            {"Articolata", kKindA, "articolata"},
+            {"Impropria", kKindB, "impropria"},
+            {"Locuzione", kKindC, "locuzione prepositiva"}};
+}
+
+std::vector<Choice> conjunctionKinds(const Features &)
+{
+    return {{"Coordinante", kKindA, "coordinante"}, {"Subordinante", kKindB, "subordinante"}};
+}
+
+std::vector<Choice> exclamationKinds(const Features &)
+{
+    return {{"Propria", kKindA, "propria"},
+            {"Impropria", kKindB, "impropria"},
+            {"Locuzione", kKindC, "locuzione esclamativa"}};
+}
+
+// Rows 10.. follow the verb's in the table (the history stores rows by their
+// place) but are asked first: kind, then degree or person, then gender and
+// number, then the verb's.
+constexpr std::array<int, kFurtherQuestionCount> kAskingOrder = {0, 10, 11, 12, 13, 14, 15, 16, 17, 18,
+                                                                 1, 2,  3,  4,  5,  6,  7,  8,  9};
+
+int askingPosition(int question)
+{
+    for (int i = 0; i < kFurtherQuestionCount; ++i)
+        if (kAskingOrder[std::size_t(i)] == question)
+            return i;
+    return kFurtherQuestionCount;
+}
+
 }  // namespace
 
 const std::array<FurtherQuestion, kFurtherQuestionCount> kFurtherQuestions = {{
     {3, [](const Features &f) { return int(f.kind); }, takesArticleKind, 12, "Tipo di articolo",
-     "Che tipo di articolo è?", "tipo", 0, nullptr},
+     "Che tipo di articolo è?", "tipo", 0, articleKinds},
     {2, [](const Features &f) { return int(f.gender); }, takesGenderAndNumber, 13, "Genere",
      "È maschile o femminile?", "genere", 1, nullptr},
     {2, [](const Features &f) { return int(f.number); }, takesGenderAndNumber, 14, "Numero",
@@ -125,6 +212,24 @@ const std::array<FurtherQuestion, kFurtherQuestionCount> kFurtherQuestions = {{
      "forma", 6, forms},
     {2, [](const Features &f) { return int(f.transitivity); }, takesVerbValues, 23, "Transitivo o intransitivo",
      "È transitivo o intransitivo?", "transitività", 6, transitivities},
+    {2, [](const Features &f) { return int(f.nounKind); }, takesNounKind, 24, "Tipo di nome", "Che tipo di nome è?",
+     "tipo", 0, nounKinds},
+    {7, [](const Features &f) { return int(f.adjectiveKind); }, takesAdjectiveKind, 25, "Tipo di aggettivo",
+     "Che tipo di aggettivo è?", "tipo", 0, adjectiveKinds},
+    {3, [](const Features &f) { return int(f.degree); }, takesAdjectiveKind, 26, "Grado dell'aggettivo",
+     "Di che grado è?", "grado", 0, degrees},
+    {7, [](const Features &f) { return int(f.pronounKind); }, takesPronounKind, 27, "Tipo di pronome",
+     "Che tipo di pronome è?", "tipo", 0, pronounKinds},
+    {3, [](const Features &f) { return int(f.pronounPerson); }, takesPronounKind, 28, "Persona del pronome",
+     "A quale persona è?", "persona", 0, persons},
+    {8, [](const Features &f) { return int(f.adverbKind); }, takesAdverbKind, 29, "Tipo di avverbio",
+     "Che tipo di avverbio è?", "tipo", 0, adverbKinds},
+    {4, [](const Features &f) { return int(f.prepositionKind); }, takesPrepositionKind, 30, "Tipo di preposizione",
+     "Che tipo di preposizione è?", "tipo", 0, prepositionKinds},
+    {2, [](const Features &f) { return int(f.conjunctionKind); }, takesConjunctionKind, 31, "Tipo di congiunzione",
+     "Che tipo di congiunzione è?", "tipo", 0, conjunctionKinds},
+    {3, [](const Features &f) { return int(f.exclamationKind); }, takesExclamationKind, 32, "Tipo di esclamazione",
+     "Che tipo di esclamazione è?", "tipo", 0, exclamationKinds},
 }};
 
 QuestionSet questionsNamed(const std::string &keyword)
@@ -161,7 +266,7 @@ bool isAsked(int code, const Features &features, int question, QuestionSet allow
         return false;
     // A verb's number alone is no verb analysis: its questions need the key's
     // verb values.
-    if (question >= kFirstVerbQuestion && !features.hasVerbValues())
+    if (isVerbQuestion(question) && !features.hasVerbValues())
         return false;
     // A question with one possible answer is no question.
     return !q.choicesFor || q.choicesFor(features).size() > 1;
@@ -169,17 +274,23 @@ bool isAsked(int code, const Features &features, int question, QuestionSet allow
 
 int nextFurtherQuestion(int code, const Features &features, int from, QuestionSet allowed)
 {
-    for (int q = from < 0 ? 0 : from; q < kFurtherQuestionCount; ++q)
-        if (isAsked(code, features, q, allowed))
-            return q;
+    const int start = from <= 0 ? 0 : askingPosition(from - 1) + 1;
+    for (int i = start; i < kFurtherQuestionCount; ++i)
+        if (isAsked(code, features, kAskingOrder[std::size_t(i)], allowed))
+            return kAskingOrder[std::size_t(i)];
     return -1;
+}
+
+std::vector<int> askedBefore(int question)
+{
+    return {kAskingOrder.begin(), kAskingOrder.begin() + askingPosition(question)};
 }
 
 int furtherPathLabel(int code, const Features &features, int question, QuestionSet allowed)
 {
     int label = 3;
     int lastGroup = -1;
-    for (int q = 0; q < question; ++q)
+    for (int q : askedBefore(question))
         if (isAsked(code, features, q, allowed) && kFurtherQuestions[q].pathGroup != lastGroup) {
             lastGroup = kFurtherQuestions[q].pathGroup;
             if (lastGroup != kFurtherQuestions[question].pathGroup)
@@ -190,10 +301,18 @@ int furtherPathLabel(int code, const Features &features, int question, QuestionS
 
 bool extendsPathLabel(int code, const Features &features, int question, QuestionSet allowed)
 {
-    for (int q = 0; q < question; ++q)
+    for (int q : askedBefore(question))
         if (isAsked(code, features, q, allowed) && kFurtherQuestions[q].pathGroup == kFurtherQuestions[question].pathGroup)
             return true;
     return false;
+}
+
+const char *pathSeparator(int question)
+{
+    // "qualificativo, grado positivo", "personale, 1ª persona", "forma attiva,
+    // transitivo"; the tense follows its mood and the number its person plainly.
+    return question == kLastVerbQuestion || question == kDegreeQuestion || question == kPronounPersonQuestion ? ", "
+                                                                                                          : " ";
 }
 
 std::vector<int> furtherErrorCategories()

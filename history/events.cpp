@@ -17,6 +17,15 @@ const char *questionName(Question q)
     case Question::VerbNumber: return "numero del verbo";
     case Question::Form: return "forma";
     case Question::Transitivity: return "transitività";
+    case Question::NounKind: return "tipo di nome";
+    case Question::AdjectiveKind: return "tipo di aggettivo";
+    case Question::Degree: return "grado";
+    case Question::PronounKind: return "tipo di pronome";
+    case Question::PronounPerson: return "persona del pronome";
+    case Question::AdverbKind: return "tipo di avverbio";
+    case Question::PrepositionKind: return "tipo di preposizione";
+    case Question::ConjunctionKind: return "tipo di congiunzione";
+    case Question::ExclamationKind: return "tipo di esclamazione";
     }
     return "?";
 }

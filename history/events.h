@@ -23,6 +23,16 @@ enum class Question {
     VerbNumber = 9,
     Form = 10,
     Transitivity = 11,
+    // the kinds, the adjective's degree and the personal pronoun's person
+    NounKind = 12,
+    AdjectiveKind = 13,
+    Degree = 14,
+    PronounKind = 15,
+    PronounPerson = 16,
+    AdverbKind = 17,
+    PrepositionKind = 18,
+    ConjunctionKind = 19,
+    ExclamationKind = 20,
 };
 
 // The question's name as stored: short Italian words a teacher can read.

@@ -121,6 +121,18 @@ int shareCategory(const QString &question, int expected)
     for (const char *v : verb)
         if (question == QString::fromUtf8(v))
             return 12;
+    // Histories written before the name was stored as UTF-8 hold its bytes
+    // read as Latin-1.
+    if (question == QString::fromLatin1("transitivit\xc3\xa0"))
+        return 12;
+    // The kinds beyond the article's, the adjective's degree and the personal
+    // pronoun's person: one share, "Tipo e grado".
+    static const char *const kinds[] = {"tipo di nome",    "tipo di aggettivo", "grado",
+                                        "tipo di pronome", "persona del pronome", "tipo di avverbio",
+                                        "tipo di preposizione", "tipo di congiunzione", "tipo di esclamazione"};
+    for (const char *k : kinds)
+        if (question == QLatin1String(k))
+            return 13;
     return -1;
 }
 

@@ -20,8 +20,9 @@ struct DayGrades {
 
 // Wrong answers out of the answers of one week, per category: parts of
 // speech 1..9 (the second step, by the unit's real part of speech), then the
-// article's kind, the gender and the number.
-inline constexpr int kShareCategories = 13;  // nine parts, three questions, the verb's analysis
+// article's kind, the gender and the number, the verb's analysis, and the
+// other kinds with the adjective's degree and the pronoun's person.
+inline constexpr int kShareCategories = 14;  // nine parts, three questions, the verb's analysis, kinds
 struct WeekShares {
     QDate monday;
     std::array<int, kShareCategories> answers{};

@@ -55,6 +55,8 @@ Category category(int c)
     }
     static const char *const names[] = {"Tipo di articolo", "Genere", "Numero", "Analisi del verbo"};
     static const char *const buttons[] = {"art(1)", "Masfem(1)", "Singplu(1)", "Com(5)"};
+    if (c == 13)
+        return {QStringLiteral("Tipo e grado"), QColor(0x008080)};  // a hue no button has
     return {QString::fromUtf8(names[c - 9]), buttonColour(buttons[c - 9])};
 }
 

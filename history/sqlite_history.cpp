@@ -263,7 +263,7 @@ bool SqliteHistory::write(const Answer &a)
     for (const QVariant &v : {QVariant(a.seriesId), QVariant(a.seq), QVariant(qint64(a.at)), QVariant(e.sentence),
                               text(e.sourceFile), QVariant(e.sourceLine),
                               QVariant(e.unit), text(e.unitText),
-                              QVariant(QString::fromLatin1(questionName(e.question))), QVariant(e.pressed),
+                              QVariant(QString::fromUtf8(questionName(e.question))), QVariant(e.pressed),
                               QVariant(e.expected), QVariant(e.right ? 1 : 0), QVariant(e.errorCategory),
                               QVariant(e.fullAnalysis ? 1 : 0)})
         q.addBindValue(v);

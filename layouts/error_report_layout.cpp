@@ -6,8 +6,9 @@
 // category name Lberrori<k> beside it. All labels are transparent; all but
 // RR(0) take the size of their text. Rows 12 to 14 are hidden (the report
 // shows them once the complete analysis has been used), as are rows 17 to 23,
-// the verb's, in a second column; rows 15 and 16 lie at and below the lower
-// edge of the client area.
+// the verb's, in a second column, and rows 24 to 32, the kinds', below them
+// under a heading; rows 15 and 16 lie at and below the lower edge of the
+// client area.
 
 #include "control_spec.h"
 
@@ -58,7 +59,8 @@ const layout::WindowSpec &layout::errorReportLayout()
             {.name = "RR(14)",     .caption = "Label1", .left = 1200, .top = 4680, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
             {.name = "Lberrori14", .caption = "c1",     .left = 1560, .top = 4680, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
             // The rows of the verb's questions, 17 to 23, in a second column
-            // beside the first; hidden like rows 12 to 14.
+            // beside the first; hidden like rows 12 to 14. The window grows
+            // taller to hold this column when it shows it.
             {.name = "RR(17)",     .caption = "Label1", .left = 5400, .top =    0, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
             {.name = "Lberrori17", .caption = "c1",     .left = 5760, .top =    0, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
             {.name = "RR(18)",     .caption = "Label1", .left = 5400, .top =  360, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
@@ -73,6 +75,27 @@ const layout::WindowSpec &layout::errorReportLayout()
             {.name = "Lberrori22", .caption = "c1",     .left = 5760, .top = 1800, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
             {.name = "RR(23)",     .caption = "Label1", .left = 5400, .top = 2160, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
             {.name = "Lberrori23", .caption = "c1",     .left = 5760, .top = 2160, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            // The rows of the kinds, the adjective's degree and the pronoun's
+            // person, 24 to 32, under a heading of their own below.
+            {.name = "Titolo_tipi", .caption = "Tipo e grado", .left = 5400, .top = 2520, .width = 2000, .height = 300, .fore = 0x000080, .font = {"MS Sans Serif", 12, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(24)",     .caption = "Label1", .left = 5400, .top = 2880, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori24", .caption = "c1",     .left = 5760, .top = 2880, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(25)",     .caption = "Label1", .left = 5400, .top = 3240, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori25", .caption = "c1",     .left = 5760, .top = 3240, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(26)",     .caption = "Label1", .left = 5400, .top = 3600, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori26", .caption = "c1",     .left = 5760, .top = 3600, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(27)",     .caption = "Label1", .left = 5400, .top = 3960, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori27", .caption = "c1",     .left = 5760, .top = 3960, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(28)",     .caption = "Label1", .left = 5400, .top = 4320, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori28", .caption = "c1",     .left = 5760, .top = 4320, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(29)",     .caption = "Label1", .left = 5400, .top = 4680, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori29", .caption = "c1",     .left = 5760, .top = 4680, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(30)",     .caption = "Label1", .left = 5400, .top = 5040, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori30", .caption = "c1",     .left = 5760, .top = 5040, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(31)",     .caption = "Label1", .left = 5400, .top = 5400, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori31", .caption = "c1",     .left = 5760, .top = 5400, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "RR(32)",     .caption = "Label1", .left = 5400, .top = 5760, .width =  975, .height = 375, .fore = 0xFF0000, .font = {"MS Sans Serif", 13.5, 700}, .autoSize = true, .transparent = true, .visible = false},
+            {.name = "Lberrori32", .caption = "c1",     .left = 5760, .top = 5760, .width =  285, .height = 300,                   .font = {"MS Sans Serif", 12,   700}, .autoSize = true, .transparent = true, .visible = false},
             {.name = "RR(15)",     .caption = "Label1", .left =  960, .top = 6720, .width = 1200, .height = 435, .fore = 0xFF0000, .font = {"MS Sans Serif", 18,   700}, .autoSize = true, .transparent = true},
             {.name = "Lberrori15", .caption = "c1",     .left = 1560, .top = 6720, .width =  420, .height = 435,                   .font = {"MS Sans Serif", 18,   700}, .autoSize = true, .transparent = true},
             {.name = "RR(16)",     .caption = "Label1", .left =  960, .top = 7200, .width = 1200, .height = 435, .fore = 0xFF0000, .font = {"MS Sans Serif", 18,   700}, .autoSize = true, .transparent = true},

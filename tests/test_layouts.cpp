@@ -294,6 +294,22 @@ std::vector<Expect> errorReportControls()
         v.push_back(label(W, verbNames[2 * (k - 17) + 1].constData(), W, "c1", 5760, top, 285, 300, true, kStd, kNone,
                           "MS Sans Serif", 12, 700, 'l', false));
     }
+    // The kinds' rows, 24 to 32, hidden, below the verb's under a heading.
+    v.push_back(label(W, "Titolo_tipi", W, "Tipo e grado", 5400, 2520, 2000, 300, true, 0x000080, kNone, "MS Sans Serif",
+                      12, 700, 'l', false));
+    static std::vector<QByteArray> kindNames;
+    if (kindNames.empty())
+        for (int k = 24; k <= 32; ++k) {
+            kindNames.push_back(QByteArray("RR(") + QByteArray::number(k) + ')');
+            kindNames.push_back(QByteArray("Lberrori") + QByteArray::number(k));
+        }
+    for (int k = 24; k <= 32; ++k) {
+        const int top = 2880 + (k - 24) * 360;
+        v.push_back(label(W, kindNames[2 * (k - 24)].constData(), W, "Label1", 5400, top, 975, 375, true, 0xFF0000, kNone,
+                          "MS Sans Serif", 13.5, 700, 'l', false));
+        v.push_back(label(W, kindNames[2 * (k - 24) + 1].constData(), W, "c1", 5760, top, 285, 300, true, kStd, kNone,
+                          "MS Sans Serif", 12, 700, 'l', false));
+    }
     return v;
 }
 

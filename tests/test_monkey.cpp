@@ -87,17 +87,18 @@ enum class Phase { WaitStart, WaitComplete, VarStep, PosVar, PosInvar, Further, 
 
 // Answer buttons are numbered as givenAnswer numbers them, 1..11; the buttons
 // of the further questions follow as 12..18, in FormB::furtherButtons() order,
-// then the verb's choice buttons Scelta(1..9) as 19..27.
+// then the choice buttons Scelta(1..9) as 19..27. The article's kind is asked
+// on the choice buttons, so 12..14 are 19..21 under other numbers.
 constexpr int kFirstFurtherButton = 12;
 constexpr int kFirstChoiceButton = 19;
 constexpr int kAnswerButtons = 27;
-constexpr int kAnyVerbQuestion = -2;
-// The further question (0..2, or kAnyVerbQuestion for a choice button) and
+constexpr int kAnyChoiceQuestion = -2;
+// The further question (1..2, or kAnyChoiceQuestion for a choice button) and
 // choice (1..n) of a button 12..27.
 std::pair<int, int> furtherChoice(int button)
 {
     if (button >= kFirstChoiceButton)
-        return {kAnyVerbQuestion, button - kFirstChoiceButton + 1};
+        return {kAnyChoiceQuestion, button - kFirstChoiceButton + 1};
     int i = button - kFirstFurtherButton;
     for (int q = 0; q < engine::kFirstVerbQuestion; ++q) {
         if (i < engine::kFurtherQuestions[q].choices)
@@ -137,7 +138,7 @@ struct Model {
     int question = -1;                    // the further question open (Phase::Further)
     int pathShown = 0;                    // display(3..) labels filled and on show
     int answers = 0, wrong = 0;         // in the running series
-    std::array<qint64, 32> tally{};     // wrong answers by category
+    std::array<qint64, 33> tally{};     // wrong answers by category
     std::array<int, 6> gradeTally{};
     int lastGrade = 0;
     int best = engine::rules::kInitialBestTenths;
@@ -156,7 +157,7 @@ struct Pending {
 // What a click that must be refused or held may not change.
 struct Snapshot {
     int answerCount, errorCount, word, sentence;
-    std::array<int, 32> tally;
+    std::array<int, 33> tally;
     std::vector<int> panel;  // visible and enabled, per answer button and VIA
     bool reportOpen;
     const void *report;
@@ -269,8 +270,11 @@ bool Monkey::run()
         return check(false, "the exercise window never showed");
 
     giveFeatures();
-    for (int k = 1; k <= kAnswerButtons; ++k) {
+    std::set<QPushButton *> hooked;
+    for (int k = kAnswerButtons; k >= 1; --k) {
         QPushButton *b = answerButton(k);
+        if (!hooked.insert(b).second)
+            continue;  // the article's kind on the choice buttons: hooked as those
         connect(b, &QPushButton::pressed, this, [this, k] { answerPressed(k); });
         connect(b, &QPushButton::clicked, this, [this, k] { answerClicked(k); });
     }
@@ -641,13 +645,37 @@ void Monkey::giveFeatures()
     for (int s = 0; s <= state_.lastSentence; ++s)
         for (int w = 1; w <= state_.bank.wordCount(s); ++w) {
             const int c = state_.bank.code(s, w).value();
-            if (!engine::takesGenderAndNumber(c) || !state_.bank.features(s, w).isEmpty())
-                continue;
-            engine::Features f;
-            if (engine::takesArticleKind(c))
-                f.kind = engine::ArticleKind(r.below(4));
-            f.gender = engine::Gender(r.below(3));
-            f.number = engine::Number(r.below(3));
+            engine::Features f = state_.bank.features(s, w);
+            if (engine::takesGenderAndNumber(c) && f.isEmpty()) {
+                if (engine::takesArticleKind(c))
+                    f.kind = engine::ArticleKind(r.below(4));
+                f.gender = engine::Gender(r.below(3));
+                f.number = engine::Number(r.below(3));
+            }
+            // The kinds, the degree and the pronoun's person, where the key
+            // leaves them all unset.
+            if (!f.hasKindValues()) {
+                if (engine::takesNounKind(c))
+                    f.nounKind = engine::NounKind(r.below(3));
+                if (engine::takesAdjectiveKind(c)) {
+                    f.adjectiveKind = engine::AdjectiveKind(r.below(8));
+                    if (f.adjectiveKind == engine::AdjectiveKind::Qualificativo)
+                        f.degree = engine::Degree(r.below(4));
+                }
+                if (engine::takesPronounKind(c)) {
+                    f.pronounKind = engine::PronounKind(r.below(8));
+                    if (f.pronounKind == engine::PronounKind::Personale)
+                        f.pronounPerson = engine::Person(r.below(4));
+                }
+                if (engine::takesAdverbKind(c))
+                    f.adverbKind = engine::AdverbKind(r.below(9));
+                if (engine::takesPrepositionKind(c))
+                    f.prepositionKind = engine::PrepositionKind(r.below(5));
+                if (engine::takesConjunctionKind(c))
+                    f.conjunctionKind = engine::ConjunctionKind(r.below(3));
+                if (engine::takesExclamationKind(c))
+                    f.exclamationKind = engine::ExclamationKind(r.below(4));
+            }
             state_.bank.setFeatures(s, w, f);
         }
 }
@@ -678,7 +706,7 @@ void Monkey::answerPressed(int button)
         break;
     case Phase::Further: {
         auto [q, k] = furtherChoice(button);
-        if (q == kAnyVerbQuestion && m_.question >= engine::kFirstVerbQuestion)
+        if (q == kAnyChoiceQuestion && m_.question >= 0 && engine::kFurtherQuestions[m_.question].choicesFor)
             q = m_.question;
         if (check(q == m_.question,
                   QStringLiteral("button %1 pressed at further question %2").arg(button).arg(m_.question))) {
@@ -989,16 +1017,19 @@ Phase Monkey::panelPhase() const
                 return false;
         return true;
     };
-    int furtherShown = 0;
+    std::set<QWidget *> furtherOnShow;  // the article's kind's buttons are choice buttons
     for (layout::Button *b : f.furtherButtons())
-        furtherShown += b->isVisible();
+        if (b->isVisible())
+            furtherOnShow.insert(b);
     for (int k = 1; k <= engine::kMaxChoices; ++k)
-        furtherShown += f.Scelta[k]->isVisible();
+        if (f.Scelta[k]->isVisible())
+            furtherOnShow.insert(f.Scelta[k]);
+    const int furtherShown = int(furtherOnShow.size());
     if (furtherShown > 0) {
         const int q = m_.question;
-        // The verb's questions show as many choice buttons as they offer.
+        // A question on the choice buttons shows as many as it offers.
         const int offered = q < 0 ? 0
-                            : q >= engine::kFirstVerbQuestion
+                            : engine::kFurtherQuestions[q].choicesFor
                                 ? int(engine::choicesOf(q, features(m_.word)).size())
                                 : int(f.furtherButtons(q).size());
         const bool oneRow = q >= 0 && furtherShown == offered
@@ -1036,7 +1067,7 @@ void Monkey::checkAtRest()
               .arg(state_.errorCount)
               .arg(m_.answers)
               .arg(m_.wrong));
-    for (int k = 0; k <= 31; ++k)
+    for (int k = 0; k <= 32; ++k)
         check(state_.errorTally[k].value() == m_.tally[k], QStringLiteral("errorTally(%1) = %2, expected %3")
                                                                .arg(k)
                                                                .arg(state_.errorTally[k].value())
@@ -1104,7 +1135,7 @@ Snapshot Monkey::snapshot() const
                {},
                false,
                nullptr};
-    for (int k = 0; k <= 31; ++k)
+    for (int k = 0; k <= 32; ++k)
         s.tally[k] = state_.errorTally[k].value();
     for (int k = 1; k <= kAnswerButtons; ++k)
         s.panel.push_back(answerButton(k)->isVisible() * 2 + answerButton(k)->isEnabled());
@@ -1180,10 +1211,10 @@ void MonkeyTest::randomPupil()
 int main(int argc, char **argv)
 {
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
-        bool set = false;
-        const qint64 asked = qEnvironmentVariable("MONKEY_EVENTS").toLongLong(&set);
-        const qint64 events = set ? asked : kDefaultEvents;
-        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(300000, events * 30)));
+        // Without MONKEY_EVENTS the run has the default number of events.
+        const qint64 events = qEnvironmentVariable("MONKEY_EVENTS").toLongLong();
+        const qint64 total = events > 0 ? events : kDefaultEvents;
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(300000, total * 30)));
     }
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);  // as QTEST_MAIN does

@@ -3,7 +3,9 @@
 // completed sentence, the results window after a faultless and after a poor
 // series, and the error report; then the complete analysis: an article at the
 // question of its kind, a noun at the question of its gender, and the error
-// report with the rows of the further questions. Run under a display with a window manager
+// report with the rows of the further questions; a verb at its tense; an
+// adjective at the question of its kind and the report with the kinds' rows.
+// Run under a display with a window manager
 // (scripts/screenshots.sh does this): screenshot_tour <output folder>
 
 #include <QApplication>
@@ -123,8 +125,11 @@ int main(int argc, char *argv[])
     auto code = [&] { return state.codeAt(state.currentWord.value()); };
     // The further question on offer, or -1.
     auto openQuestion = [&] {
+        const int sentence = state.currentSentence.value(), word = state.currentWord.value();
         for (int q = 0; q < int(engine::kFurtherQuestions.size()); ++q)
-            if (form->furtherButtons(q).front()->isVisible()
+            if (engine::isAsked(state.expectedCode.value(), state.bank.features(sentence, word), q,
+                                state.bank.questions(sentence))
+                && form->furtherButtons(q).front()->isVisible()
                 && form->Domanda->caption() == QString::fromUtf8(engine::kFurtherQuestions[q].prompt))
                 return q;
         return -1;
@@ -137,8 +142,8 @@ int main(int argc, char *argv[])
             const engine::Features key =
                 state.bank.features(state.currentSentence.value(), state.currentWord.value());
             const int k = engine::kFurtherQuestions[q].rightChoice(key);
-            const std::size_t offered = q >= engine::kFirstVerbQuestion ? engine::choicesOf(q, key).size()
-                                                                        : buttons.size();
+            const std::size_t offered = engine::kFurtherQuestions[q].choicesFor ? engine::choicesOf(q, key).size()
+                                                                                : buttons.size();
             buttons[right ? k - 1 : k % offered]->click();
         } else if (form->Com10->isVisible()) {
             const bool variable = engine::rules::isVariable(code()) == right;
@@ -243,6 +248,37 @@ int main(int argc, char *argv[])
         form->Command8->click();
     });
     tour.add(1200, [&] { shot(QStringLiteral("error-report-verb")); });
+    // The kinds: sentence 1's "grosso" (word 10) at the question of its kind,
+    // then a wrong kind and a wrong degree, and the report. Should the key
+    // lack the adjective's kind, the tour gives it.
+    tour.add(100, [&] {
+        form->errorReport()->close();
+        while (state.currentWord.value() <= state.wordCount())
+            answer(true);
+        using namespace engine;
+        Features grosso = state.bank.features(1, 10);
+        if (grosso.adjectiveKind == AdjectiveKind::Unset) {
+            grosso.adjectiveKind = AdjectiveKind::Qualificativo;
+            grosso.degree = Degree::Positivo;
+        }
+        state.bank.setFeatures(1, 10, grosso);
+        random.next = 1;
+        form->VIA->click();
+        while (state.currentWord.value() < 10)
+            answer(true);
+        answer(true);  // PARTE VARIABILE
+        answer(true);  // Aggettivo: the kind is asked
+    });
+    tour.add(800, [&] { shot(QStringLiteral("exercise-adjective-kind")); });
+    tour.add(100, [&] {
+        answer(false);
+        answer(true);
+        answer(false);
+        while (state.currentWord.value() == 10)
+            answer(true);
+        form->Command8->click();
+    });
+    tour.add(1200, [&] { shot(QStringLiteral("error-report-kinds")); });
     tour.add(100, [&] { QCoreApplication::exit(0); });
     tour.start();
     return app.exec();

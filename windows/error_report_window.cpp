@@ -1,6 +1,7 @@
 #include "error_report_window.h"
 
 #include <QPointer>
+#include <algorithm>
 
 #include "exercise_window.h"
 #include "../engine/further_questions.h"
@@ -24,6 +25,7 @@ FRM_ERRORI::FRM_ERRORI(engine::DrillState &state, const engine::FormB &exerciseW
         RR[k] = control<layout::Label>(this, layout::element("RR", k));
         Lberrori[k] = control<layout::Label>(this, QStringLiteral("Lberrori%1").arg(k));
     }
+    Titolo_tipi = control<layout::Label>(this, "Titolo_tipi");
     Command1 = control<layout::Button>(this, "Command1");
     Command2 = control<layout::Button>(this, "Command2");
     connect(Command1, &QPushButton::clicked, this, &FRM_ERRORI::Command1_Click);
@@ -51,6 +53,31 @@ void FRM_ERRORI::showFurtherRows()
         RR[q.errorCategory]->setVisible(true);
         Lberrori[q.errorCategory]->setVisible(true);
     }
+    Titolo_tipi->setVisible(true);
+    if (RR[15]->isHidden())
+        return;  // already laid out below
+    // The second column moves away from the first's long names, so that the
+    // two read apart; it runs below the buttons' place: they move under it
+    // and the window grows by as much. Rows 15 and 16, never named and kept
+    // below the lower edge, would then come into view.
+    constexpr int kGap = 40;
+    Titolo_tipi->move(Titolo_tipi->x() + kGap, Titolo_tipi->y());
+    int bottom = 0;
+    for (int k : engine::furtherErrorCategories()) {
+        if (k >= 17) {
+            RR[k]->move(RR[k]->x() + kGap, RR[k]->y());
+            Lberrori[k]->move(Lberrori[k]->x() + kGap, Lberrori[k]->y());
+        }
+        bottom = std::max(bottom, Lberrori[k]->geometry().bottom());
+    }
+    const int shift = std::max(0, bottom + 12 - Command2->y());
+    for (int k : {15, 16}) {
+        RR[k]->setVisible(false);
+        Lberrori[k]->setVisible(false);
+    }
+    Command1->move(Command1->x(), Command1->y() + shift);
+    Command2->move(Command2->x(), Command2->y() + shift);
+    setFixedHeight(height() + shift);
 }
 
 void FRM_ERRORI::Command1_Click() { close(); }

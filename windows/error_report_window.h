@@ -22,14 +22,15 @@ public:
 
     void Form_Load();       // names the categories after the answer buttons
     // Once the complete analysis has been used in the run: shows the rows of
-    // its questions (12 to 14, and the verb's from 17 on, in a second column)
-    // with their names.
+    // its questions (12 to 14; the verb's, 17 to 23, and the kinds', 24 to 32,
+    // in a second column) with their names, and grows the window to hold them.
     void showFurtherRows();
     void Command1_Click();  // CHIUDI FINESTRA
     void Command2_Click();  // mostra classifica
 
-    std::array<layout::Label *, 32> RR{};        // counts, 0..16 and the further questions' rows
-    std::array<layout::Label *, 32> Lberrori{};  // names, 1..16 and the further questions' rows
+    std::array<layout::Label *, 33> RR{};        // counts, 0..16 and the further questions' rows
+    std::array<layout::Label *, 33> Lberrori{};  // names, 1..16 and the further questions' rows
+    layout::Label *Titolo_tipi;                  // the heading of the kinds' rows
     layout::Button *Command1, *Command2;
 
 private:

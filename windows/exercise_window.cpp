@@ -112,8 +112,6 @@ FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
     Com11 = control<layout::Button>(this, "Com11");
     for (int i = 1; i <= 9; ++i)
         Com[i] = control<layout::Button>(this, element("Com", i));
-    for (int i = 1; i <= 3; ++i)
-        art[i] = control<layout::Button>(this, element("art", i));
     for (int i = 1; i <= 2; ++i) {
         Masfem[i] = control<layout::Button>(this, element("Masfem", i));
         Singplu[i] = control<layout::Button>(this, element("Singplu", i));
@@ -123,16 +121,28 @@ FormB::FormB(DrillState &state, ExerciseServices services, QWidget *parent)
     Domanda = control<layout::Label>(this, "Domanda");
     for (int i = 1; i <= kMaxChoices; ++i)
         Scelta[i] = control<layout::Button>(this, element("Scelta", i));
-    // The rows of the further questions' table, in its order: the verb's share
-    // the choice buttons.
-    further_ = {{{art[1], art[2], art[3]}, {Masfem[1], Masfem[2]}, {Singplu[1], Singplu[2]}}};
-    for (int q = kFirstVerbQuestion; q < kFurtherQuestionCount; ++q)
-        further_[q].assign(Scelta.begin() + 1, Scelta.end());
+    // The article's kind is asked on the choice buttons like every kind: its
+    // three answers are the first three of them, and the design's art(1..3)
+    // stay hidden.
+    for (int i = 1; i <= 3; ++i) {
+        control<layout::Button>(this, element("art", i))->setVisible(false);
+        art[i] = Scelta[i];
+    }
+    // The rows of the further questions' table, in its order: all but gender
+    // and number share the choice buttons, a kind as many as it has choices,
+    // a verb's question all (its tenses vary with the mood).
+    further_[1] = {Masfem[1], Masfem[2]};
+    further_[2] = {Singplu[1], Singplu[2]};
+    for (int q = 0; q < kFurtherQuestionCount; ++q)
+        if (kFurtherQuestions[q].choicesFor)
+            further_[q].assign(Scelta.begin() + 1,
+                               Scelta.begin() + 1 + (isVerbQuestion(q) ? kMaxChoices : kFurtherQuestions[q].choices));
 
     connect(AnalisiCompleta, &QCheckBox::toggled, this, &FormB::AnalisiCompleta_Click);
-    for (int q = 0; q < kFirstVerbQuestion; ++q)
-        for (int k = 1; k <= int(further_[q].size()); ++k)
-            connect(further_[q][k - 1], &QPushButton::clicked, this, [this, q, k] { further_Click(q, k); });
+    for (int q = 0; q < kFurtherQuestionCount; ++q)
+        if (!kFurtherQuestions[q].choicesFor)
+            for (int k = 1; k <= int(further_[q].size()); ++k)
+                connect(further_[q][k - 1], &QPushButton::clicked, this, [this, q, k] { further_Click(q, k); });
     for (int k = 1; k <= kMaxChoices; ++k)
         connect(Scelta[k], &QPushButton::clicked, this, [this, k] {
             if (askedQuestion_ >= 0)
@@ -453,7 +463,7 @@ void FormB::further_Click(int question, int choice)
     const int code = state_.expectedCode.value();
     const Features key = state_.bank.features(state_.currentSentence.value(), state_.currentWord.value());
     const QuestionSet allowed = state_.bank.questions(state_.currentSentence.value());
-    static_assert(int(history::Question::Transitivity) - int(history::Question::ArticleKind) + 1 == kFurtherQuestionCount,
+    static_assert(int(history::Question::ExclamationKind) - int(history::Question::ArticleKind) + 1 == kFurtherQuestionCount,
                   "every further question has its name in the history");
     record(history::Question(int(history::Question::ArticleKind) + question), choice, asked.rightChoice(key),
            choice == asked.rightChoice(key), choice == asked.rightChoice(key) ? 0 : asked.errorCategory);
@@ -466,9 +476,8 @@ void FormB::further_Click(int question, int choice)
         const std::vector<Choice> choices = choicesOf(question, key);
         const QString words = choices.empty() ? pressed->caption() : qs(choices[choice - 1].pathText);
         if (extendsPathLabel(code, key, question, allowed)) {
-            // The tense after the mood, the number after the person, ...
-            const bool list = question == kFurtherQuestionCount - 1;  // "forma attiva, transitivo"
-            path->setCaption(path->caption() + (list ? QStringLiteral(", ") : QStringLiteral(" ")) + words);
+            // The tense after the mood, the degree after the kind, ...
+            path->setCaption(path->caption() + QString::fromUtf8(pathSeparator(question)) + words);
         } else {
             path->setCaption(words);
             path->setBackgroundColor(pressed->faceColor());
@@ -553,9 +562,10 @@ layout::Button *FormB::answerButtonForKey(const QKeyEvent &event) const
         return Com11;
     // The further questions: the letter that tells each choice apart.
     switch (key) {
-    case Qt::Key_D: return art[1];      // Determinativo
-    case Qt::Key_N: return art[2];      // iNdeterminativo
-    case Qt::Key_T: return art[3];      // parTitivo
+    // D, N and T answer only the article's kind, whose choices they are.
+    case Qt::Key_D: return askedQuestion_ == 0 ? art[1] : nullptr;  // Determinativo
+    case Qt::Key_N: return askedQuestion_ == 0 ? art[2] : nullptr;  // iNdeterminativo
+    case Qt::Key_T: return askedQuestion_ == 0 ? art[3] : nullptr;  // parTitivo
     case Qt::Key_M: return Masfem[1];   // Maschile
     case Qt::Key_F: return Masfem[2];   // Femminile
     case Qt::Key_S: return Singplu[1];  // Singolare
@@ -688,7 +698,7 @@ void FormB::fitToScreen()
     for (const char *name : kFitList)
         list.push_back(layout::control(this, name));
     for (int k = 1; k <= 3; ++k)
-        list.push_back(art[k]);
+        list.push_back(layout::control(this, layout::element("art", k)));
     for (int k = 1; k <= 9; ++k)
         list.push_back(Com[k]);
     for (int k = 1; k <= 22; ++k)

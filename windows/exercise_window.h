@@ -8,8 +8,8 @@
 // Beyond the mouse the window answers to the keyboard: 1 to 9 press Com(1..9),
 // V presses Com10 and I presses Com11; D, N and T the article's kind
 // (Determinativo, iNdeterminativo, parTitivo), M and F the gender, S and P the
-// number; A switches the complete analysis. While a verb's question is asked
-// its choices take the places of Com(1..9), and 1 to 9 press them. Each key works only while the
+// number; A switches the complete analysis. While a kind or a verb's question
+// is asked its choices take the places of Com(1..9), and 1 to 9 press them. Each key works only while the
 // pupil could click its control. Return presses the button that has the
 // focus, or VIA when no button has it. A key pressed during the answer pause
 // is lost, like a click.
@@ -85,8 +85,9 @@ public:
 
     // The answer buttons in the order the pause disables them.
     std::array<layout::Button *, 11> answerButtons() const;
-    // The buttons of the further questions, art(1..3), Masfem(1..2),
-    // Singplu(1..2): answer buttons as well, offered only in the complete analysis.
+    // The buttons of the article's kind, gender and number, art(1..3),
+    // Masfem(1..2), Singplu(1..2): answer buttons as well, offered only in the
+    // complete analysis.
     std::array<layout::Button *, 7> furtherButtons() const;
     // The buttons of one further question, choice k at k - 1.
     const std::vector<layout::Button *> &furtherButtons(int question) const { return further_[question]; }
@@ -97,11 +98,11 @@ public:
     std::array<layout::Label *, 7> display{};    // 1..6; 6 only for a verb's path
     layout::Button *VIA, *FINE, *Command8, *Com10, *Com11;
     std::array<layout::Button *, 10> Com{};     // 1..9
-    std::array<layout::Button *, 4> art{};      // 1..3, the article's kind
+    std::array<layout::Button *, 4> art{};      // 1..3, the article's kind: Scelta(1..3) while it is asked
     std::array<layout::Button *, 3> Masfem{};   // 1..2, the gender
     std::array<layout::Button *, 3> Singplu{};  // 1..2, the number
     layout::CheckBox *AnalisiCompleta;          // the complete analysis on or off
-    std::array<layout::Button *, 10> Scelta{};  // 1..9, the choices of a verb's question
+    std::array<layout::Button *, 10> Scelta{};  // 1..9, the choices of a kind's or a verb's question
     layout::Label *Domanda;                     // the further question asked, in words
     QTimer *Timer1;
 

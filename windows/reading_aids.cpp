@@ -45,8 +45,11 @@ ReadingAids::ReadingAids(FormB &form, speech::SpeechEngine *engine, history::Rec
         faced.push_back(form.display[i]);
     for (int i = 1; i <= 9; ++i)
         faced.push_back(form.Com[i]);
+    // The choice buttons, the article's kind's among them, change their
+    // captions with each question and keep their face.
     for (layout::Button *b : form.furtherButtons())
-        faced.push_back(b);
+        if (std::find(form.Scelta.begin(), form.Scelta.end(), b) == form.Scelta.end())
+            faced.push_back(b);
     for (QWidget *w : faced)
         designFonts_[w] = w->font();
 
@@ -90,13 +93,16 @@ QString ReadingAids::question() const
         return speech::questionText(Question::VariableOrNot);
     if (form_.Domanda->isVisible()) {
         // A further question: the words above the buttons, then the choices.
+        // The article's kind lies on the choice buttons: each button once.
+        const auto own = form_.furtherButtons();
+        std::vector<const layout::Button *> buttons(own.begin(), own.end());
+        for (int k = 1; k <= engine::kMaxChoices; ++k)
+            if (std::find(buttons.begin(), buttons.end(), form_.Scelta[k]) == buttons.end())
+                buttons.push_back(form_.Scelta[k]);
         QStringList choices;
-        for (const layout::Button *b : form_.furtherButtons())
+        for (const layout::Button *b : buttons)
             if (b->isVisible())
                 choices << b->caption();
-        for (int k = 1; k <= engine::kMaxChoices; ++k)
-            if (form_.Scelta[k]->isVisible())
-                choices << form_.Scelta[k]->caption();
         return speech::choiceQuestion(form_.Domanda->caption(), choices);
     }
     return speech::questionText(Question::PartOfSpeech);
