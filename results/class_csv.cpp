@@ -33,7 +33,7 @@ QString categoryName(int category)
 {
     static const char *const names[] = {"Articolo", "Nome",         "Aggettivo",        "Pronome", "Verbo",
                                         "Avverbio", "Preposizione", "Congiunzione",     "Esclamazione",
-                                        "Tipo di articolo", "Genere", "Numero", "Analisi del verbo"};
+                                        "Tipo di articolo", "Genere", "Numero", "Analisi del verbo", "Tipo e grado"};
     static_assert(std::size(names) == history::kShareCategories);
     return category >= 0 && category < history::kShareCategories ? QString::fromUtf8(names[category]) : QString();
 }
