@@ -113,6 +113,7 @@ EditorWindow::EditorWindow(QString folder, std::unique_ptr<SentenceProposer> pro
     auto *leftLayout = new QVBoxLayout(left);
     auto *fileLabel = new QLabel(QStringLiteral("&Raccolta:"), left);
     files_ = new QComboBox(left);
+    files_->setObjectName(QStringLiteral("raccolte"));
     fileLabel->setBuddy(files_);
     leftLayout->addWidget(fileLabel);
     leftLayout->addWidget(files_);

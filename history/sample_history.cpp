@@ -41,8 +41,12 @@ bool writeSampleHistory(const QString &path, const SampleShape &shape, SampleSiz
         std::mt19937 random(shape.seed);
         std::uniform_real_distribution<double> chance(0, 1);
         QSqlQuery series(db), answer(db);
-        series.prepare(QStringLiteral("INSERT INTO series VALUES (?, '', ?, ?, ?, ?, ?, ?)"));
-        answer.prepare(QStringLiteral("INSERT INTO answers VALUES (?, ?, ?, ?, '', 0, ?, ?, ?, ?, ?, ?, ?, 0)"));
+        // Columns named: later versions add columns of their own.
+        series.prepare(QStringLiteral("INSERT INTO series (id, pupil, started_at, ended_at, answers, errors, grade, "
+                                      "duration_ms) VALUES (?, '', ?, ?, ?, ?, ?, ?)"));
+        answer.prepare(QStringLiteral("INSERT INTO answers (series_id, seq, given_at, sentence, source_file, source_line, "
+                                      "unit, unit_text, question, pressed, expected, correct, error_category, "
+                                      "full_analysis) VALUES (?, ?, ?, ?, '', 0, ?, ?, ?, ?, ?, ?, ?, 0)"));
         const double span = std::max<qint64>(1, shape.first.daysTo(shape.last));
         for (QDate day = shape.first; ok && day <= shape.last; day = day.addDays(1)) {
             if (chance(random) > shape.practiceDays)

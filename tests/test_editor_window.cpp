@@ -380,7 +380,7 @@ private slots:
         const QString other = folder + (first.endsWith(QStringLiteral("/Altre frasi.txt")) ? QStringLiteral("/Le mie frasi.txt")
                                                                                          : QStringLiteral("/Altre frasi.txt"));
         w.findChild<QLineEdit *>()->setText(QStringLiteral("Grandina."));
-        auto *files = w.findChild<QComboBox *>();
+        auto *files = w.findChild<QComboBox *>(QStringLiteral("raccolte"));
         const int at = files->findData(other);
         QVERIFY(at >= 0);
         answerWhenAsked(QStringLiteral("Salva"), &w);
