@@ -215,7 +215,7 @@ int main(int argc, char *argv[])
             answer(false);
             answer(true);
         }
-        // "miei", then "amici" up to its gender.
+        // "miei", then "amici" up to its first further question (its kind, then gender).
         while (state.currentWord.value() == 2)
             answer(true);
         answer(true);
