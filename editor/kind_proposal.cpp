@@ -29,19 +29,6 @@ bool startsWithCapital(std::string_view text)
     return false;
 }
 
-std::string bare(std::string_view text)
-{
-    std::string out;
-    for (unsigned char c : text)
-        if (c >= 0x80 || std::isalnum(c) || c == '\'' || c == ' ')
-            out += char(std::tolower(c));
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    while (!out.empty() && out.front() == ' ')
-        out.erase(out.begin());
-    return out;
-}
-
 bool endsSentence(std::string_view text) { return text.find_first_of(".!?:;") != std::string_view::npos; }
 
 bool asks(const std::vector<ProposedUnit> &units, std::size_t from)
@@ -194,7 +181,7 @@ ValueProposal adjective(const std::vector<ProposedUnit> &units, const UnitWords 
 {
     ValueProposal p;
     Features &f = p.features;
-    const std::string w = bare(units[at].unit.text);
+    const std::string w = bareLower(units[at].unit.text);
     const Reading r = ws.empty() ? Reading{} : ws.front().reading;
     if (r.has("pos") || in(kPossessives, w))
         f.adjectiveKind = AdjectiveKind::Possessivo;
@@ -219,8 +206,8 @@ ValueProposal adjective(const std::vector<ProposedUnit> &units, const UnitWords 
     const auto endsWith = [&](std::string_view end) {
         return w.size() > end.size() + 2 && w.compare(w.size() - end.size(), end.size(), end) == 0;
     };
-    const std::string before = at > 0 ? bare(units[at - 1].unit.text) : std::string();
-    const std::string twoBefore = at > 1 ? bare(units[at - 2].unit.text) : std::string();
+    const std::string before = at > 0 ? bareLower(units[at - 1].unit.text) : std::string();
+    const std::string twoBefore = at > 1 ? bareLower(units[at - 2].unit.text) : std::string();
     const bool moreOrLess = before == "più" || before == "meno";
     if (r.has("sup") || in(superlatives, w) || endsWith("issimo") || endsWith("issima") || endsWith("issimi")
         || endsWith("issime") || (moreOrLess && at > 1 && units[at - 2].unit.code == 1))
@@ -237,7 +224,7 @@ ValueProposal pronoun(const std::vector<ProposedUnit> &units, const UnitWords &w
 {
     ValueProposal p;
     Features &f = p.features;
-    const std::string w = bare(units[at].unit.text);
+    const std::string w = bareLower(units[at].unit.text);
     const Reading r = ws.empty() ? Reading{} : ws.front().reading;
     // "il mio", "la quale": the article is part of the pronoun.
     std::string last = w;
@@ -280,7 +267,7 @@ ValueProposal pronoun(const std::vector<ProposedUnit> &units, const UnitWords &w
 ValueProposal adverb(const std::vector<ProposedUnit> &units, const UnitWords &ws, std::size_t at)
 {
     ValueProposal p;
-    const std::string w = bare(units[at].unit.text);
+    const std::string w = bareLower(units[at].unit.text);
     static const Words questions = {"come", "dove", "quando", "perché", "quanto", "perchè"};
     if (in(questions, w) && asks(units, at)) {
         p.features.adverbKind = AdverbKind::Interrogativo;
@@ -311,7 +298,7 @@ ValueProposal adverb(const std::vector<ProposedUnit> &units, const UnitWords &ws
 ValueProposal preposition(const std::vector<ProposedUnit> &units, const UnitWords &ws, std::size_t at)
 {
     ValueProposal p;
-    const std::string w = bare(units[at].unit.text);
+    const std::string w = bareLower(units[at].unit.text);
     bool joined = false;
     for (const UnitWord &uw : ws)
         joined = joined || uw.reading.has("det");
@@ -329,7 +316,7 @@ ValueProposal preposition(const std::vector<ProposedUnit> &units, const UnitWord
 ValueProposal conjunction(const std::vector<ProposedUnit> &units, const UnitWords &ws, std::size_t at)
 {
     ValueProposal p;
-    std::string w = bare(units[at].unit.text);
+    std::string w = bareLower(units[at].unit.text);
     if (const auto hint = w.find(" che"); hint != std::string::npos && w.find("così") == 0)
         w = "così";  // "così (...che )": the consecutive
     const Reading r = ws.empty() ? Reading{} : ws.front().reading;
@@ -343,7 +330,7 @@ ValueProposal conjunction(const std::vector<ProposedUnit> &units, const UnitWord
 ValueProposal exclamation(const std::vector<ProposedUnit> &units, const UnitWords &ws, std::size_t at)
 {
     ValueProposal p;
-    const std::string w = bare(units[at].unit.text);
+    const std::string w = bareLower(units[at].unit.text);
     if (w.find(' ') != std::string::npos) {
         p.features.exclamationKind = ExclamationKind::Locuzione;
     } else if (in(kProperExclamations, w)) {

@@ -4,6 +4,7 @@
 // read, besides the units around it.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analyser_stream.h"
@@ -18,5 +19,8 @@ struct UnitWord {
 };
 
 using UnitWords = std::vector<UnitWord>;
+
+// A unit's text without the punctuation kept on it, lower case.
+std::string bareLower(std::string_view text);
 
 }  // namespace editor

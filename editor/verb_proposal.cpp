@@ -101,20 +101,6 @@ bool isObjectPronoun(std::string_view w)
     return forms.count(w) > 0;
 }
 
-// A unit's text without the punctuation kept on it, lower case.
-std::string bareLower(std::string_view text)
-{
-    std::string out;
-    for (unsigned char c : text)
-        if (c >= 0x80 || std::isalnum(c) || c == '\'' || c == ' ')
-            out += char(std::tolower(c));
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    while (!out.empty() && out.front() == ' ')
-        out.erase(out.begin());
-    return out;
-}
-
 bool endsClause(std::string_view text)
 {
     return text.find_first_of(".,;:!?") != std::string_view::npos;
@@ -425,6 +411,20 @@ ValueProposal proposeVerbValues(const std::vector<ProposedUnit> &units, const st
         else if (hasObject(units, at, f.person))
             f.transitivity = Transitivity::Transitivo;
     }
+    return out;
+}
+
+// A unit's text without the punctuation kept on it, lower case.
+std::string bareLower(std::string_view text)
+{
+    std::string out;
+    for (unsigned char c : text)
+        if (c >= 0x80 || std::isalnum(c) || c == '\'' || c == ' ')
+            out += char(std::tolower(c));
+    while (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    while (!out.empty() && out.front() == ' ')
+        out.erase(out.begin());
     return out;
 }
 
